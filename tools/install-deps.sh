@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the program and the tests need.
+# Idempotent: prints nothing and touches nothing when all of them are present.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config clang-format
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    libjpeg62-turbo-dev libftdi1-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth x11-apps fonts-liberation2
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+    echo "Missing packages: ${missing[*]}; run this script as root to install them." >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
