@@ -1,0 +1,133 @@
+#include "ui/TreatmentControl.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "ui/CountdownText.h"
+
+namespace farb {
+namespace {
+
+std::int32_t SaturatedSeconds(std::int32_t minutes) {
+    const std::int64_t seconds = std::int64_t{minutes} * 60;
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(seconds, std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+TreatmentControl::TreatmentControl(TherapyCatalogue catalogue, TreatmentView& view,
+                                   TreatmentTimer& timer, TreatmentLamp& lamp)
+    : catalogue_(catalogue), view_(view), timer_(timer), lamp_(lamp) {
+    schedule_.fill(kColourOff);
+}
+
+void TreatmentControl::FillProgramList(int categoryIndex) {
+    std::vector<std::string> names;
+    try {
+        steps_.FillProgramList(catalogue_, categoryIndex, fields_, names);
+    } catch (...) {
+        view_.ShowProgramList(names);
+        throw;
+    }
+    view_.ShowProgramList(names);
+}
+
+void TreatmentControl::SelectCategory() {
+    FillProgramList(view_.SelectedCategory());
+    view_.SetTimeText("");
+    timer_.SetTreatmentTimer(false);
+    lamp_.LampOff();
+    view_.SetStatusText(kStatusChoose);
+}
+
+void TreatmentControl::SelectProgram() {
+    const int row = SelectedRow();
+    if (row < 0) {
+        return;
+    }
+    const std::int32_t total = steps_.ProgramTotals(row);
+    view_.SetTimeText(TotalTimeText(total));
+    remainingSeconds_ = SaturatedSeconds(total);
+    timer_.SetTreatmentTimer(false);
+    lamp_.LampOff();
+    view_.SetStatusText(kStatusDuration);
+}
+
+void TreatmentControl::StopTreatment() {
+    SelectProgram();
+}
+
+void TreatmentControl::StartTreatment() {
+    if (view_.TimeText().empty()) {
+        return;
+    }
+    timer_.SetTreatmentTimer(true);
+    BuildMinuteSchedule(SelectedRow());
+    view_.SetStatusText(kStatusRemaining);
+}
+
+void TreatmentControl::PauseTreatment() {
+    timer_.SetTreatmentTimer(false);
+    lamp_.LampOff();
+    if (!view_.TimeText().empty()) {
+        view_.SetStatusText(kStatusPause);
+    }
+}
+
+void TreatmentControl::Tick() {
+    if (remainingSeconds_ > 0) {
+        --remainingSeconds_;
+    }
+    view_.SetTimeText(RemainingTimeText(remainingSeconds_));
+    lamp_.SetLampColour(ColourOfElapsedMinute(SelectedRow()));
+}
+
+void TreatmentControl::CloseTreatment() {
+    if (timer_.TreatmentTimerOn() || view_.StatusText() == kStatusPause) {
+        timer_.SetTreatmentTimer(false);
+        lamp_.LampOff();
+    }
+}
+
+void TreatmentControl::BuildMinuteSchedule(int row) {
+    schedule_.fill(kColourOff);
+    if (row < 0) {
+        return;
+    }
+    // A negative step moves the start of the next step back, as the minutes add up.
+    std::int64_t start = 0;
+    for (int step = 1; step <= steps_.StepCount(row); ++step) {
+        const ProgramStep& current = steps_.Step(row, step);
+        const std::int64_t end = start + current.minutes;
+        const auto colour = static_cast<std::uint8_t>(current.colour);
+        for (std::int64_t minute = std::max<std::int64_t>(start, 0);
+             minute < std::min<std::int64_t>(end, kScheduleMinutes); ++minute) {
+            schedule_[minute] = colour;
+        }
+        start = end;
+    }
+}
+
+int TreatmentControl::SelectedRow() const {
+    const int row = view_.SelectedProgram();
+    return row >= 0 && row < steps_.ProgramCount() ? row : -1;
+}
+
+ColourCode TreatmentControl::ColourOfElapsedMinute(int row) const {
+    if (row < 0) {
+        return kColourOff;
+    }
+    const std::int64_t elapsedSeconds =
+        std::int64_t{steps_.ProgramTotals(row)} * 60 - remainingSeconds_;
+    const std::int64_t elapsedMinute = elapsedSeconds / 60;
+    if (elapsedMinute < 0 || elapsedMinute >= kScheduleMinutes) {
+        return kColourOff;
+    }
+    return schedule_[elapsedMinute];
+}
+
+}  // namespace farb

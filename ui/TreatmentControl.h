@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "catalogue/LineFields.h"
+#include "catalogue/ProgramStepTable.h"
+#include "catalogue/TherapyCatalogue.h"
+#include "ui/TreatmentPorts.h"
+
+namespace farb {
+
+inline constexpr const char* kStatusChoose = "Bitte w\xE4hlen Sie";
+inline constexpr const char* kStatusDuration = "Behandlungsdauer";
+inline constexpr const char* kStatusRemaining = "Restdauer";
+inline constexpr const char* kStatusPause = "Pause";
+
+// The operator's treatment: programme choice, countdown, and the colour of the current minute.
+class TreatmentControl {
+  public:
+    static constexpr int kScheduleMinutes = 1001;
+
+    TreatmentControl(TherapyCatalogue catalogue, TreatmentView& view, TreatmentTimer& timer,
+                     TreatmentLamp& lamp);
+
+    // Fills the programme list for a category without touching the treatment (window start-up).
+    // A faulty minutes field throws ConversionError after the list shows the names up to it.
+    void FillProgramList(int categoryIndex);
+
+    void SelectCategory();
+    void SelectProgram();
+    void StartTreatment();
+    void PauseTreatment();
+    void StopTreatment();
+    void Tick();
+    // The window is closing: a running or paused treatment leaves the lamp dark.
+    void CloseTreatment();
+
+    void BuildMinuteSchedule(int row);
+
+    std::int32_t RemainingSeconds() const { return remainingSeconds_; }
+    const std::array<ColourCode, kScheduleMinutes>& MinuteSchedule() const { return schedule_; }
+    const ProgramStepTable& Steps() const { return steps_; }
+
+  private:
+    // The selected programme row, or -1 when the list has no selection that names a full row.
+    int SelectedRow() const;
+    ColourCode ColourOfElapsedMinute(int row) const;
+
+    TherapyCatalogue catalogue_;
+    TreatmentView& view_;
+    TreatmentTimer& timer_;
+    TreatmentLamp& lamp_;
+    LineFields fields_;
+    ProgramStepTable steps_;
+    std::int32_t remainingSeconds_ = 0;
+    std::array<ColourCode, kScheduleMinutes> schedule_{};
+};
+
+}  // namespace farb
