@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QImage>
+
+namespace farb::artwork {
+
+QImage DrawBackground();
+
+}  // namespace farb::artwork
