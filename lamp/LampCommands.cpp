@@ -1,0 +1,99 @@
+#include "lamp/LampCommands.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "lamp/LampProtocol.h"
+#include "lamp/LampWireFormat.h"
+
+namespace farb {
+
+LampCommands::LampCommands(DriverLink& link, LampDiscovery& discovery, Sleep sleep,
+                           PollTimerSwitch pollTimer)
+    : link_(link),
+      discovery_(discovery),
+      sleep_(std::move(sleep)),
+      pollTimer_(std::move(pollTimer)) {}
+
+void LampCommands::SetLampColour(ColourCode code) {
+    discovery_.ScanForLamp();
+    if (discovery_.LampProtocol() == kProtocolUndetermined && !ProbeProtocol()) {
+        return;
+    }
+    if (discovery_.LampProtocol() == kProtocolBinary) {
+        SendBinaryColour(code);
+    } else {
+        SendTextCommand(TextColourCommand(code));
+    }
+}
+
+void LampCommands::LampOff() {
+    SetLampColour(kColourOff);
+}
+
+std::string LampCommands::SendTextCommand(std::string_view command) {
+    return TextExchange(command).value_or(std::string());
+}
+
+// A lamp that cannot be opened says nothing about its command set: deciding "binary" then would
+// leave a text lamp plugged in later dark for the rest of the treatment. The colour is dropped and
+// the next command asks again.
+bool LampCommands::ProbeProtocol() {
+    const std::optional<std::string> answer = TextExchange(kVersionQuery);
+    if (!answer) {
+        return false;
+    }
+    discovery_.SetLampProtocol(answer->empty() ? kProtocolBinary : kProtocolText);
+    return true;
+}
+
+void LampCommands::SendBinaryColour(ColourCode code) {
+    if (link_.Open_USB_Device_By_Serial_Number(discovery_.LampSerial()) != FT_OK) {
+        return;
+    }
+    link_.SetBaudRate(kBinaryBaudRate);
+    link_.SetDataCharacteristics(FT_BITS_8, FT_STOP_BITS_2, FT_PARITY_NONE);
+    const auto command = BinaryColourCommand(code);
+    std::ranges::copy(command, link_.OutputBuffer().begin());
+    link_.Write(command.size());
+    link_.Close();
+}
+
+std::optional<std::string> LampCommands::TextExchange(std::string_view command) {
+    SwitchPollTimer(false);
+    std::optional<std::string> answer;
+    if (link_.Open_USB_Device_By_Serial_Number(discovery_.LampSerial()) == FT_OK) {
+        answer = ExchangeOnOpenLamp(command);
+    }
+    SwitchPollTimer(true);
+    return answer;
+}
+
+std::string LampCommands::ExchangeOnOpenLamp(std::string_view command) {
+    link_.SetBaudRate(kTextBaudRate);
+    link_.SetTimeouts(kReadTimeout.count(), kWriteTimeout.count());
+    link_.SetDataCharacteristics(FT_BITS_8, FT_STOP_BITS_2, FT_PARITY_NONE);
+
+    const auto output = link_.OutputBuffer();
+    command = command.substr(0, output.size() - kLineEnd.size());
+    auto end = std::ranges::copy(command, output.begin()).out;
+    std::ranges::copy(kLineEnd, end);
+    link_.Write(command.size() + kLineEnd.size());
+
+    if (sleep_) {
+        sleep_(kAnswerWait);
+    }
+    link_.GetQueueStatus();
+    const std::uint32_t received = link_.Read(kAnswerReadCount);
+    std::string answer = AnswerText(link_.InputBuffer().first(received));
+    link_.Close();
+    return answer;
+}
+
+void LampCommands::SwitchPollTimer(bool on) {
+    if (pollTimer_) {
+        pollTimer_(on);
+    }
+}
+
+}  // namespace farb

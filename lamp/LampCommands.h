@@ -1,0 +1,53 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "catalogue/ColourCode.h"
+#include "lamp/D2XXUnit.h"
+#include "lamp/LampDiscovery.h"
+#include "lamp/RgbTable.h"
+
+namespace farb {
+
+// Carries a colour to the lamp in the command set it speaks, opening and closing the lamp for
+// every exchange.
+class LampCommands {
+  public:
+    using Sleep = std::function<void(std::chrono::milliseconds)>;
+    using PollTimerSwitch = std::function<void(bool on)>;
+
+    static constexpr std::uint32_t kBinaryBaudRate = 9600;
+    static constexpr std::uint32_t kTextBaudRate = 115200;
+    static constexpr std::chrono::milliseconds kReadTimeout{100};
+    static constexpr std::chrono::milliseconds kWriteTimeout{100};
+    // The text lamps need this long to answer.
+    static constexpr std::chrono::milliseconds kAnswerWait{200};
+    static constexpr std::uint32_t kAnswerReadCount = 20;
+
+    LampCommands(DriverLink& link, LampDiscovery& discovery, Sleep sleep,
+                 PollTimerSwitch pollTimer);
+
+    void SetLampColour(ColourCode code);
+    void LampOff();
+    // The answer is empty when the lamp could not be opened, sent nothing or the read failed.
+    std::string SendTextCommand(std::string_view command);
+
+  private:
+    bool ProbeProtocol();
+    void SendBinaryColour(ColourCode code);
+    std::optional<std::string> TextExchange(std::string_view command);
+    std::string ExchangeOnOpenLamp(std::string_view command);
+    void SwitchPollTimer(bool on);
+
+    DriverLink& link_;
+    LampDiscovery& discovery_;
+    Sleep sleep_;
+    PollTimerSwitch pollTimer_;
+};
+
+}  // namespace farb

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "lamp/FtDriver.h"
+#include "lamp/SysfsUsbStrings.h"
+
+namespace farb {
+
+// The vendor D2XX library when it loads, otherwise libftdi1.
+std::unique_ptr<FtDriver> CreateSystemDriver();
+
+// The vendor D2XX library at `path` (a plain name goes through the loader's search); nullptr
+// when the library or any of its functions is missing.
+std::unique_ptr<FtDriver> LoadD2xxLibrary(const char* path);
+
+// libftdi1 over libusb, reading device strings from the sysfs tree at `sysfsDevices` when the
+// kernel shows them there.
+std::unique_ptr<FtDriver> CreateLibFtdiDriver(
+    const std::filesystem::path& sysfsDevices = kSysfsUsbDevices);
+
+}  // namespace farb
