@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libjpeg62-turbo-dev libftdi1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-apps fonts-liberation2
+    xvfb xauth x11-utils xdotool fonts-liberation2
 )
 
 missing=()

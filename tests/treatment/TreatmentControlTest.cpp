@@ -90,8 +90,8 @@ TEST_F(TreatmentControlTest, AfterTheEndTheLampIsToldToSwitchOffEverySecond) {
 
     Ticks(120);
     EXPECT_EQ(view.timeText, "0:00");
-    EXPECT_EQ(lamp.sent[59], kColourRed);
-    EXPECT_EQ(lamp.sent[60], kColourBlue);
+    EXPECT_EQ(lamp.sent[58], kColourRed) << "ticks 1 to 59 belong to the first minute";
+    EXPECT_EQ(lamp.sent[59], kColourBlue);
     EXPECT_EQ(lamp.sent[118], kColourBlue);
     EXPECT_EQ(lamp.sent[119], kColourOff);
 

@@ -1,0 +1,352 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "lamp/SimulatedDriver.h"
+#include "ui/Dialogs.h"
+#include "ui/ListBox.h"
+#include "ui/Unit1.h"
+
+using namespace farb;
+
+namespace {
+
+constexpr std::string_view kFaultyCatalogue[] = {
+    "Gut\t\t", "Rot\trot\t2", "Schlecht\t\t", "Davor\tgelb\t1", "Kaputt\trot\tzwei",
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    SimulatedDriver driver;
+    std::unique_ptr<TForm1> form;
+    int notices = 0;
+    bool answerNotice = true;
+    QStringList errors;
+    int lampId = 0;
+
+    void CreateForm(TherapyCatalogue catalogue = ShippedCatalogue()) {
+        Dialogs dialogs{[this] {
+                            ++notices;
+                            return answerNotice;
+                        },
+                        [this](const QString& text) { errors << text; },
+                        [this](const QString& text) { errors << text; }};
+        form = std::make_unique<TForm1>(
+            driver, [](std::chrono::milliseconds) {}, dialogs, catalogue);
+    }
+    template <class T>
+    T* Control(const char* name) {
+        T* control = form->findChild<T*>(QString::fromLatin1(name));
+        if (!control) {
+            qFatal("no control %s", name);
+        }
+        return control;
+    }
+    QString Text(const char* label) { return Control<QLabel>(label)->text(); }
+    // Presses a mouse button at a point of the client area, on whatever control lies there.
+    void PressAt(QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+        QWidget* target = form->childAt(point);
+        QVERIFY(target);
+        QTest::mousePress(target, button, {}, target->mapFrom(form.get(), point));
+        QTest::mouseRelease(target, button, {}, target->mapFrom(form.get(), point));
+    }
+    void MoveTo(QPoint point) {
+        QWidget* target = form->childAt(point);
+        QVERIFY(target);
+        const QPoint local = target->mapFrom(form.get(), point);
+        QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+    }
+    void PressItem(const char* list, int row, Qt::MouseButton button = Qt::LeftButton) {
+        ListBox* box = Control<ListBox>(list);
+        const QPoint centre = box->visualItemRect(box->item(row)).center();
+        QTest::mousePress(box->viewport(), button, {}, centre);
+        QTest::mouseRelease(box->viewport(), button, {}, centre);
+    }
+    std::vector<std::uint8_t> LampBytes() { return driver.BytesReceivedBy(lampId); }
+    static std::vector<std::uint8_t> Bytes(std::string_view text) {
+        return {text.begin(), text.end()};
+    }
+    void Timeout(const char* timer) {
+        QVERIFY(QMetaObject::invokeMethod(Control<QTimer>(timer), "timeout"));
+    }
+
+  private slots:
+    void init() {
+        driver = SimulatedDriver();
+        notices = 0;
+        answerNotice = true;
+        errors.clear();
+        lampId = driver.Plug("TTL232R", "FT1", LampKind::BinaryLamp);
+        CreateForm();
+    }
+    void cleanup() { form.reset(); }
+
+    void startsWithTheFirstCategoryAndNothingChosen() {
+        ListBox* lbh = Control<ListBox>("lbh");
+        ListBox* lbg = Control<ListBox>("lbg");
+        QCOMPARE(lbh->count(), 16);
+        QCOMPARE(lbh->SelectedIndex(), 0);
+        QCOMPARE(lbh->item(0)->text(), QStringLiteral("Allgemeine Krankheiten"));
+        QCOMPARE(lbh->item(15)->text(), QStringLiteral(" "));
+        QCOMPARE(lbg->count(), 16);
+        QCOMPARE(lbg->item(0)->text(), QStringLiteral("Adipositas (Fettsucht"));
+        QCOMPARE(lbg->SelectedIndex(), -1);
+        QCOMPARE(Text("lt"), QString());
+        QCOMPARE(Text("Label1"), QStringLiteral("Bitte w\u00e4hlen Sie"));
+        QCOMPARE(Control<QComboBox>("ComboBox1")->currentIndex(), -1);
+        QVERIFY(LampBytes().empty());     // start-up sends nothing
+        QVERIFY(driver.Calls().empty());  // discovery waits for the activation
+    }
+
+    void hasTheFixedWindowAndTheControlLayout_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<int>("fontPixels");
+        QTest::newRow("Image1") << "Image1" << QRect(0, 0, 834, 592) << 13;
+        QTest::newRow("lbh") << "lbh" << QRect(32, 168, 265, 391) << 16;
+        QTest::newRow("lbg") << "lbg" << QRect(330, 168, 263, 391) << 16;
+        QTest::newRow("ComboBox1") << "ComboBox1" << QRect(635, 166, 155, 24) << 13;
+        QTest::newRow("Label1") << "Label1" << QRect(608, 224, 201, 22) << 19;
+        QTest::newRow("lt") << "lt" << QRect(608, 256, 201, 22) << 19;
+        QTest::newRow("Shape1") << "Shape1" << QRect(680, 296, 65, 73) << 13;
+        QTest::newRow("Shape3") << "Shape3" << QRect(672, 376, 73, 73) << 13;
+        QTest::newRow("Shape2") << "Shape2" << QRect(672, 448, 73, 73) << 13;
+        QTest::newRow("LStart") << "LStart" << QRect(744, 320, 39, 22) << 19;
+        QTest::newRow("LPAUSE") << "LPAUSE" << QRect(736, 397, 54, 22) << 19;
+        QTest::newRow("LSTOp") << "LSTOp" << QRect(744, 472, 40, 22) << 19;
+    }
+    void hasTheFixedWindowAndTheControlLayout() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(int, fontPixels);
+        QWidget* control = form->findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), geometry);
+        QCOMPARE(control->font().pixelSize(), fontPixels);
+        QCOMPARE(control->font().family(), QStringLiteral("Arial"));
+
+        QCOMPARE(form->windowTitle(), QStringLiteral("Lanvo Farbprogram  V1.15"));
+        QCOMPARE(form->minimumSize(), QSize(834, 592));
+        QCOMPARE(form->maximumSize(), QSize(834, 592));
+        const Qt::WindowFlags flags = form->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    }
+
+    void controlsCarryTheirNamesColoursAndStates() {
+        ListBox* lbh = Control<ListBox>("lbh");
+        QCOMPARE(lbh->accessibleName(), QStringLiteral("Hauptgruppen"));
+        QCOMPARE(Control<ListBox>("lbg")->accessibleName(), QStringLiteral("Beschwerden"));
+        QCOMPARE(Control<HotSpot>("Shape1")->accessibleName(), QStringLiteral("Start"));
+        QCOMPARE(Control<HotSpot>("Shape3")->accessibleName(), QStringLiteral("Pause"));
+        QCOMPARE(Control<HotSpot>("Shape2")->accessibleName(), QStringLiteral("Stop"));
+        QCOMPARE(Control<QLabel>("LStart")->accessibleName(), QString());
+
+        QComboBox* status = Control<QComboBox>("ComboBox1");
+        QCOMPARE(status->accessibleName(), QStringLiteral("Verbindung"));
+        QVERIFY(!status->isEnabled());
+        QCOMPARE(status->count(), 4);
+        QCOMPARE(status->itemText(0), QStringLiteral("keine Verbindung"));
+        QCOMPARE(status->itemText(3), QStringLiteral("USB"));
+
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QImage shot = lbh->grab().toImage();
+        QCOMPARE(shot.pixelColor(lbh->width() - 5, lbh->height() - 5), QColor(160, 158, 205));
+        QCOMPARE(lbh->item(0)->sizeHint().height(), 18);
+        QVERIFY(Control<BackgroundImage>("Image1")->HasPicture());
+
+        QWidget* next = lbh->nextInFocusChain();
+        while (next != lbh && !(next->focusPolicy() & Qt::TabFocus)) {
+            next = next->nextInFocusChain();
+        }
+        QCOMPARE(next, Control<ListBox>("lbg"));
+        do {
+            next = next->nextInFocusChain();
+        } while (!(next->focusPolicy() & Qt::TabFocus));
+        QCOMPARE(next, lbh);  // nothing else takes the focus
+        QVERIFY(!Control<QLabel>("LStart")->isVisible());
+    }
+
+    void timersAreWiredAsTabled() {
+        QTimer* timer1 = Control<QTimer>("Timer1");
+        QTimer* timer2 = Control<QTimer>("Timer2");
+        QCOMPARE(timer1->interval(), 1000);
+        QCOMPARE(timer1->timerType(), Qt::PreciseTimer);
+        QVERIFY(!timer1->isActive());
+        QCOMPARE(timer2->interval(), 2000);
+        QVERIFY(timer2->isActive());
+
+        Timeout("Timer2");
+        QCOMPARE(Control<QComboBox>("ComboBox1")->currentIndex(), 2);  // TTL232R: binary lamp
+
+        PressItem("lbg", 0);
+        PressAt({700, 330});
+        QVERIFY(timer1->isActive());
+        driver.ClearRecord();
+        Timeout("Timer2");
+        QVERIFY(driver.Calls().empty());  // no discovery poll while a treatment runs
+
+        Timeout("Timer1");
+        QCOMPARE(Text("lt"), QStringLiteral("18:59"));
+        QCOMPARE(LampBytes().back(), 0x42);  // green
+    }
+
+    void noticeComesOnceAndThenDiscoveryRuns() {
+        form->show();
+        QTRY_COMPARE(notices, 1);
+        form->FormActivate();
+        QApplication::processEvents();
+        QCOMPARE(notices, 1);
+        QCOMPARE(Control<QComboBox>("ComboBox1")->currentIndex(), 2);
+        QVERIFY(form->isVisible());
+    }
+
+    void cancellingTheNoticeClosesTheWindow() {
+        answerNotice = false;
+        form->show();
+        QTRY_COMPARE(notices, 1);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(Control<QComboBox>("ComboBox1")->currentIndex(), 2);  // discovery runs anyway
+    }
+
+    void hotSpotsStartPauseAndStopATreatment() {
+        PressItem("lbg", 0);
+        QCOMPARE(Text("lt"), QStringLiteral("19:00"));
+        QCOMPARE(Text("Label1"), QStringLiteral("Behandlungsdauer"));
+        QCOMPARE(LampBytes(), Bytes("\xFF\x4B"));
+
+        PressAt({700, 330});
+        QCOMPARE(Text("Label1"), QStringLiteral("Restdauer"));
+        form->Timer1Timer();
+        form->Timer1Timer();
+        QCOMPARE(Text("lt"), QStringLiteral("18:58"));
+
+        PressAt({700, 400}, Qt::RightButton);
+        QCOMPARE(Text("Label1"), QStringLiteral("Pause"));
+        QVERIFY(!Control<QTimer>("Timer1")->isActive());
+
+        PressAt({700, 480}, Qt::MiddleButton);
+        QCOMPARE(Text("lt"), QStringLiteral("19:00"));
+        QCOMPARE(Text("Label1"), QStringLiteral("Behandlungsdauer"));
+    }
+
+    void listPressesMoveTheSelectionOnlyWithTheLeftButton() {
+        PressItem("lbg", 2);
+        QCOMPARE(Control<ListBox>("lbg")->SelectedIndex(), 2);
+        const QString chosen = Text("lt");
+
+        PressAt({700, 330});
+        form->Timer1Timer();
+        PressItem("lbg", 5, Qt::RightButton);
+        QCOMPARE(Control<ListBox>("lbg")->SelectedIndex(), 2);
+        QCOMPARE(Text("lt"), chosen);  // the right press reselected the same programme
+        QVERIFY(!Control<QTimer>("Timer1")->isActive());
+
+        PressItem("lbh", 2);
+        QCOMPARE(Control<ListBox>("lbh")->SelectedIndex(), 2);
+        QCOMPARE(Control<ListBox>("lbg")->count(), 17);
+        QCOMPARE(Control<ListBox>("lbg")->item(0)->text(), QStringLiteral("Asthma"));
+        QCOMPARE(Text("lt"), QString());
+        QCOMPARE(Text("Label1"), QStringLiteral("Bitte w\u00e4hlen Sie"));
+    }
+
+    void keyReleasesRunTheOperationOncePerKey() {
+        ListBox* lbh = Control<ListBox>("lbh");
+        lbh->setFocus();
+        QTest::keyClick(lbh, Qt::Key_Down);
+        QCOMPARE(lbh->SelectedIndex(), 1);
+        QCOMPARE(Control<ListBox>("lbg")->count(), 19);
+
+        ListBox* lbg = Control<ListBox>("lbg");
+        QTest::keyRelease(lbg, Qt::Key_Tab);
+        QCOMPARE(Text("lt"), QString());  // no programme selected: the release is ignored
+
+        lbg->setCurrentRow(0);
+        const std::size_t before = LampBytes().size();
+        QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(lbg, &repeated);
+        QCOMPARE(LampBytes().size(), before);  // auto-repeat releases do not count
+        QTest::keyRelease(lbg, Qt::Key_Shift);
+        QCOMPARE(Text("lt"), QStringLiteral("13:00"));  // any key counts
+        QCOMPARE(LampBytes().size(), before + 2);
+    }
+
+    void stopWithoutAProgrammeIsIgnored() {
+        PressAt({700, 480});
+        QCOMPARE(Text("lt"), QString());
+        QVERIFY(LampBytes().empty());
+        PressItem("lbh", 15);
+        QCOMPARE(Control<ListBox>("lbg")->count(), 0);
+        PressAt({400, 300});
+        QCOMPARE(Text("Label1"), QStringLiteral("Bitte w\u00e4hlen Sie"));
+    }
+
+    void hoverLabelsFollowTheMouse() {
+        MoveTo({700, 330});
+        QVERIFY(Control<QLabel>("LStart")->isVisibleTo(form.get()));
+        MoveTo({700, 400});
+        QVERIFY(!Control<QLabel>("LStart")->isVisibleTo(form.get()));
+        QVERIFY(Control<QLabel>("LPAUSE")->isVisibleTo(form.get()));
+        MoveTo({700, 480});
+        QVERIFY(Control<QLabel>("LSTOp")->isVisibleTo(form.get()));
+        QVERIFY(!Control<QLabel>("LPAUSE")->isVisibleTo(form.get()));
+        MoveTo({620, 560});
+        for (const char* label : {"LStart", "LPAUSE", "LSTOp"}) {
+            QVERIFY(!Control<QLabel>(label)->isVisibleTo(form.get()));
+        }
+    }
+
+    void closingARunningTreatmentSwitchesTheLampOff() {
+        PressItem("lbg", 0);
+        PressAt({700, 330});
+        form->Timer1Timer();
+        QCOMPARE(LampBytes().back(), 0x42);
+        form->close();
+        QCOMPARE(LampBytes().back(), 0x4B);
+        QVERIFY(!Control<QTimer>("Timer1")->isActive());
+    }
+
+    void anErrorInAnEventIsShownAndTheProgramRunsOn() {
+        CreateForm(kFaultyCatalogue);
+        PressItem("lbh", 1);
+        QCOMPARE(errors, QStringList{QStringLiteral("'zwei' ist kein g\u00fcltiger Integerwert")});
+        QCOMPARE(Control<ListBox>("lbg")->count(), 2);
+
+        PressItem("lbh", 0);
+        PressItem("lbg", 0);
+        QCOMPARE(Text("lt"), QStringLiteral("2:00"));
+    }
+
+    void boxesAreGermanWithoutTranslationFiles() {
+        const auto notice = CreateNoticeBox(nullptr);
+        QCOMPARE(notice->windowTitle(), QStringLiteral("Wichtiger Hinweis"));
+        QCOMPARE(notice->text(),
+                 QStringLiteral("Die Licht und Farbterapie ersetzt nicht den Arztbesuch"));
+        QCOMPARE(notice->icon(), QMessageBox::NoIcon);
+        QCOMPARE(notice->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+        QCOMPARE(notice->button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(notice->buttons().size(), 2);
+
+        const auto error = CreateErrorBox(nullptr, QStringLiteral("Fehler"), QStringLiteral("x"));
+        QCOMPARE(error->icon(), QMessageBox::Critical);
+        QCOMPARE(error->buttons().size(), 1);
+        QCOMPARE(error->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"

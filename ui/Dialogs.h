@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
+namespace farb {
+
+// The window's modal boxes, injected so tests can answer them without a modal loop.
+struct Dialogs {
+    std::function<bool()> confirmNotice;                     // true for OK, false for Cancel
+    std::function<void(const QString& text)> showException;  // an error that ended an event
+    std::function<void(const QString& text)> showDriverError;
+};
+
+// Boxes with their German button texts set here, so they stay German even without Qt's
+// translation files.
+std::unique_ptr<QMessageBox> CreateNoticeBox(QWidget* parent);
+std::unique_ptr<QMessageBox> CreateErrorBox(QWidget* parent, const QString& title,
+                                            const QString& text);
+
+Dialogs ModalDialogs(QWidget* parent);
+
+}  // namespace farb

@@ -1,0 +1,10 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace farb {
+
+// The program speaks German whatever the system's locale: Qt's own texts included.
+void InstallGermanTranslations(QCoreApplication& application);
+
+}  // namespace farb

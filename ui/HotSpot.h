@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+namespace farb {
+
+// A transparent area over a button drawn in the artwork; it draws nothing itself.
+class HotSpot : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit HotSpot(QWidget* parent = nullptr);
+
+  signals:
+    void MouseDown(Qt::MouseButton button);
+    void MouseMove();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+}  // namespace farb
