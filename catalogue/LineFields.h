@@ -19,6 +19,12 @@ struct LineFields {
 int SplitCatalogueLine(std::string_view line, LineFields& fields);
 
 // A split line whose field 1 is empty is a category heading.
-inline bool IsHeading(const LineFields& fields) { return fields[1].empty(); }
+inline bool IsHeading(const LineFields& fields) {
+    return fields[1].empty();
+}
+
+// Whether `line` is a heading, decided without splitting it: the same answer as IsHeading after
+// SplitCatalogueLine.
+bool IsHeadingLine(std::string_view line);
 
 }  // namespace farb

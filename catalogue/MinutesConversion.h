@@ -10,7 +10,7 @@ namespace farb {
 // Raised when a minutes field is not an integer. what() is the Latin-1 text the operator sees:
 // "'<field>' ist kein gültiger Integerwert".
 class ConversionError : public std::runtime_error {
-public:
+  public:
     explicit ConversionError(std::string_view text);
 };
 

@@ -18,7 +18,7 @@ struct ProgramStep {
 
 // The programmes of the category chosen last: row r is item r of the programme list.
 class ProgramStepTable {
-public:
+  public:
     static constexpr int kMaxPrograms = 101;
     static constexpr int kMaxSteps = 100;
 
@@ -37,7 +37,7 @@ public:
     const ProgramStep& Step(int row, int step) const { return rows_[row].steps[step - 1]; }
     std::int32_t ProgramTotals(int row) const { return rows_[row].total; }
 
-private:
+  private:
     struct Row {
         int stepCount = 0;
         std::array<ProgramStep, kMaxSteps> steps{};
