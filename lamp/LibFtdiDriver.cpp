@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <climits>
+#include <utility>
 #include <vector>
 
 #include "lamp/SystemDriver.h"
@@ -25,6 +26,10 @@ constexpr int kQueueChunk = 512;
 constexpr int kMaxPortChain = 7;
 
 enum class UsbString { Product, Serial };
+
+FT_STATUS StatusOfListFailure(int result) {
+    return result == -3 ? FT_INSUFFICIENT_RESOURCES : FT_IO_ERROR;  // -3: out of memory
+}
 
 FT_STATUS StatusOfOpenFailure(int result) {
     switch (result) {
@@ -66,7 +71,7 @@ class LibFtdiDriver final : public FtDriver {
         ftdi_list_free(&list_);
         const int found = ftdi_usb_find_all(context_, &list_, 0, 0);
         if (found < 0) {
-            return found == -3 ? FT_INSUFFICIENT_RESOURCES : FT_IO_ERROR;
+            return StatusOfListFailure(found);
         }
         for (ftdi_device_list* entry = list_; entry; entry = entry->next) {
             devices_.push_back(entry->dev);
@@ -99,8 +104,8 @@ class LibFtdiDriver final : public FtDriver {
             return FT_DEVICE_NOT_OPENED;
         }
         ftdi_device_list* list = nullptr;
-        if (ftdi_usb_find_all(context_, &list, 0, 0) < 0) {
-            return FT_DEVICE_NOT_FOUND;
+        if (const int found = ftdi_usb_find_all(context_, &list, 0, 0); found < 0) {
+            return StatusOfListFailure(found);
         }
         libusb_device* lamp = nullptr;
         for (ftdi_device_list* entry = list; entry && !lamp; entry = entry->next) {

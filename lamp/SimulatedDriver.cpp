@@ -48,11 +48,17 @@ std::string Describe(const DriverCall& call) {
         for (const std::uint8_t byte : call.bytes) {
             char hex[4];
             std::snprintf(hex, sizeof hex, "%02X", byte);
-            arguments += (arguments.empty() ? "" : " ") + std::string(hex);
+            if (!arguments.empty()) {
+                arguments += ' ';
+            }
+            arguments += hex;
         }
     } else {
         for (const std::uint32_t number : call.numbers) {
-            arguments += (arguments.empty() ? "" : ",") + std::to_string(number);
+            if (!arguments.empty()) {
+                arguments += ',';
+            }
+            arguments += std::to_string(number);
         }
     }
     if (!arguments.empty()) {

@@ -22,7 +22,7 @@ struct Link {
     Link(LampKind kind, int protocol, int otherDevices = 0) {
         driver.SetRecording(false);
         for (int i = 0; i < otherDevices; ++i) {
-            driver.Plug("FT232R USB UART", "A" + std::to_string(i), LampKind::BinaryLamp);
+            driver.Plug("FT232R USB UART", std::to_string(i), LampKind::BinaryLamp);
         }
         driver.Plug("Luma-Glanz", "L1", kind);
         discovery.ScanForLamp();
