@@ -1,0 +1,174 @@
+// Start-up and countdown figures of the real window.
+//
+//   window-benchmark                 start-up time and peak memory against Qt's hello-world window
+//   window-benchmark --countdown     60 real ticks against a text lamp that takes 200 ms to answer
+//
+// Run it under a display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#include "lamp/SimulatedDriver.h"
+#include "lamp/SystemDriver.h"
+#include "ui/German.h"
+#include "ui/Unit1.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const char* gSelf = nullptr;
+
+farb::Dialogs SilentDialogs() {
+    return {[] { return true; }, [](const QString&) {}, [](const QString&) {}};
+}
+
+// Tells the parent through standard output that the window is on the screen.
+int ReportShown(QWidget& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    std::fputc('!', stdout);
+    std::fflush(stdout);
+    return 0;
+}
+
+// Child process: shows one window, tells the parent, and ends.
+int ShowWindowAndExit(bool farbprogramm, int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (!farbprogramm) {
+        // Qt's hello world: a window of the same size with one line of text.
+        QLabel window(QStringLiteral("Hallo Welt"));
+        window.resize(834, 592);
+        return ReportShown(window);
+    }
+    farb::InstallGermanTranslations(application);
+    const auto driver = farb::CreateSystemDriver();
+    farb::TForm1 form(
+        *driver, [](std::chrono::milliseconds) {}, SilentDialogs());
+    return ReportShown(form);
+}
+
+struct ChildRun {
+    double seconds = 0;
+    long peakKilobytes = 0;
+};
+
+// Time from the start of the process to its window on the screen, and the process's peak memory.
+ChildRun RunChild(const char* mode) {
+    int shown[2];
+    if (pipe(shown) != 0) {
+        return {};
+    }
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(shown[1], STDOUT_FILENO);
+        close(shown[0]);
+        execl(gSelf, gSelf, mode, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(shown[1]);
+    char signal = 0;
+    const bool ok = read(shown[0], &signal, 1) == 1;
+    const auto seen = Clock::now();
+    close(shown[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    if (!ok || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "child %s failed\n", mode);
+    }
+    return {std::chrono::duration<double>(seen - start).count(), usage.ru_maxrss};
+}
+
+void StartUp(benchmark::State& state, const char* mode) {
+    long peak = 0;
+    for (auto _ : state) {
+        const ChildRun run = RunChild(mode);
+        state.SetIterationTime(run.seconds);
+        peak = std::max(peak, run.peakKilobytes);
+    }
+    state.counters["peak_kB"] = static_cast<double>(peak);
+}
+
+BENCHMARK_CAPTURE(StartUp, hello_world_window, "--child-bare")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(StartUp, farbprogramm_window, "--child-farbprogramm")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+// Sixty real ticks; each colour goes to a text lamp through a real 200 ms answer wait.
+int MeasureCountdown(int argc, char** argv) {
+    QApplication application(argc, argv);
+    farb::SimulatedDriver driver;
+    driver.Plug("Luma-Glanz", "LG0001", farb::LampKind::TextLamp);
+    std::vector<Clock::time_point> colourWrites;
+    driver.SetWriteListener([&](const std::string&, std::span<const std::uint8_t> bytes) {
+        if (!bytes.empty() && bytes[0] == 'C') {
+            colourWrites.push_back(Clock::now());
+        }
+    });
+    farb::TForm1 form(
+        driver, [](std::chrono::milliseconds wait) { std::this_thread::sleep_for(wait); },
+        SilentDialogs());
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        return 1;
+    }
+
+    auto* programmes = form.findChild<farb::ListBox*>(QStringLiteral("lbg"));
+    programmes->setCurrentRow(0);
+    form.lbgMouseDown();
+    colourWrites.clear();
+    const Clock::time_point started = Clock::now();
+    form.Shape1MouseDown();
+    QTimer::singleShot(std::chrono::milliseconds(60'900), &application, &QApplication::quit);
+    application.exec();
+
+    if (colourWrites.size() < 60) {
+        std::printf("only %zu ticks arrived\n", colourWrites.size());
+        return 1;
+    }
+    // The colour is written at the start of each tick's exchange, before the lamp's answer wait.
+    const auto sixtiethTick = colourWrites[59] - started;
+    const double offsetMs =
+        std::chrono::duration<double, std::milli>(sixtiethTick).count() - 60'000.0;
+    std::printf("60th colour write %.1f ms after Start + 60 s (includes the tick's own work)\n",
+                offsetMs);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    gSelf = argv[0];
+    if (argc > 1 && std::strcmp(argv[1], "--child-bare") == 0) {
+        return ShowWindowAndExit(false, argc, argv);
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--child-farbprogramm") == 0) {
+        return ShowWindowAndExit(true, argc, argv);
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--countdown") == 0) {
+        return MeasureCountdown(argc, argv);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
