@@ -9,6 +9,8 @@ packages=(
     libjpeg62-turbo-dev libftdi1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool fonts-liberation2
+    clang libclang-rt-14-dev
+    dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
