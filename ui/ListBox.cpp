@@ -30,9 +30,12 @@ void ListBox::SetItems(const QStringList& texts) {
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
+    // Only a left press on an item moves the selection; a press into the empty space below the
+    // items would otherwise clear it and leave the operator with nothing chosen.
+    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid()) {
         QListWidget::mousePressEvent(event);
     } else {
+        setFocus(Qt::MouseFocusReason);
         event->accept();
     }
     emit MouseDown(event->button());

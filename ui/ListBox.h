@@ -5,7 +5,7 @@
 namespace farb {
 
 // A list box that reports every mouse press and every key release, the way the operator's
-// clicks drive the treatment. Only a left press moves the selection.
+// clicks drive the treatment. Only a left press on an item moves the selection.
 class ListBox : public QListWidget {
     Q_OBJECT
 

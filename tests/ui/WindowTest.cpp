@@ -256,6 +256,10 @@ class WindowTest : public QObject {
         QCOMPARE(Text("lt"), chosen);  // the right press reselected the same programme
         QVERIFY(!Control<QTimer>("Timer1")->isActive());
 
+        PressAt({100, 540});  // below the last category
+        QCOMPARE(Control<ListBox>("lbh")->SelectedIndex(), 0);
+        QCOMPARE(Control<ListBox>("lbg")->count(), 16);
+
         PressItem("lbh", 2);
         QCOMPARE(Control<ListBox>("lbh")->SelectedIndex(), 2);
         QCOMPARE(Control<ListBox>("lbg")->count(), 17);
