@@ -35,9 +35,9 @@ std::string LampCommands::SendTextCommand(std::string_view command) {
     return TextExchange(command).value_or(std::string());
 }
 
-// A lamp that cannot be opened says nothing about its command set: deciding "binary" then would
-// leave a text lamp plugged in later dark for the rest of the treatment. The colour is dropped and
-// the next command asks again.
+// A lamp that cannot be opened, or a query whose write or read failed, says nothing about the
+// command set: deciding "binary" then would drive a text lamp with binary commands for the rest of
+// the treatment. The colour is dropped and the next command asks again.
 bool LampCommands::ProbeProtocol() {
     const std::optional<std::string> answer = TextExchange(kVersionQuery);
     if (!answer) {
@@ -69,7 +69,7 @@ std::optional<std::string> LampCommands::TextExchange(std::string_view command) 
     return answer;
 }
 
-std::string LampCommands::ExchangeOnOpenLamp(std::string_view command) {
+std::optional<std::string> LampCommands::ExchangeOnOpenLamp(std::string_view command) {
     link_.SetBaudRate(kTextBaudRate);
     link_.SetTimeouts(kReadTimeout.count(), kWriteTimeout.count());
     link_.SetDataCharacteristics(FT_BITS_8, FT_STOP_BITS_2, FT_PARITY_NONE);
@@ -79,14 +79,19 @@ std::string LampCommands::ExchangeOnOpenLamp(std::string_view command) {
     auto end = std::ranges::copy(command, output.begin()).out;
     std::ranges::copy(kLineEnd, end);
     link_.Write(command.size() + kLineEnd.size());
+    const bool sent = link_.IoStatus() == FT_OK;
 
     if (sleep_) {
         sleep_(kAnswerWait);
     }
     link_.GetQueueStatus();
     const std::uint32_t received = link_.Read(kAnswerReadCount);
+    const bool heard = link_.IoStatus() == FT_OK;
     std::string answer = AnswerText(link_.InputBuffer().first(received));
     link_.Close();
+    if (!sent || !heard) {
+        return std::nullopt;
+    }
     return answer;
 }
 

@@ -34,14 +34,16 @@ class LampCommands {
 
     void SetLampColour(ColourCode code);
     void LampOff();
-    // The answer is empty when the lamp could not be opened, sent nothing or the read failed.
+    // The answer is empty when the lamp could not be opened, the write or the read failed, or the
+    // lamp sent nothing.
     std::string SendTextCommand(std::string_view command);
 
   private:
     bool ProbeProtocol();
     void SendBinaryColour(ColourCode code);
+    // Nothing when the lamp could not be opened or the write or the read failed.
     std::optional<std::string> TextExchange(std::string_view command);
-    std::string ExchangeOnOpenLamp(std::string_view command);
+    std::optional<std::string> ExchangeOnOpenLamp(std::string_view command);
     void SwitchPollTimer(bool on);
 
     DriverLink& link_;

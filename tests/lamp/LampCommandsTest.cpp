@@ -9,6 +9,7 @@ namespace farb::testing {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 using ::testing::IsEmpty;
 
 class LampCommandsTest : public ::testing::Test {
@@ -108,6 +109,24 @@ TEST_F(LampCommandsTest, QueryThatCannotOpenTheLampLeavesTheCommandSetOpen) {
     rig.commands.SetLampColour(kColourBlue);
     EXPECT_EQ(rig.discovery.LampProtocol(), 2);
     EXPECT_EQ(rig.Received(lamp), "VER\r\nC0000FF\r\n");
+}
+
+// A failed write or read of the version query looked like a lamp without an answer, so a text lamp
+// was driven with binary commands until it was next unplugged.
+TEST_F(LampCommandsTest, QueryWhoseWriteOrReadFailsLeavesTheCommandSetOpen) {
+    for (const DriverOperation failing : {DriverOperation::Write, DriverOperation::Read}) {
+        SCOPED_TRACE(std::string(OperationName(failing)));
+        LampRig fresh;
+        const int lamp = fresh.driver.Plug("Luma-Glanz", "L1", LampKind::TextLamp);
+        fresh.driver.FailCall(failing, FT_IO_ERROR);
+        fresh.commands.SetLampColour(kColourGreen);
+        EXPECT_EQ(fresh.discovery.LampProtocol(), 0);
+        EXPECT_EQ(fresh.driver.OpenHandleCount(), 0);
+
+        fresh.commands.SetLampColour(kColourGreen);
+        EXPECT_EQ(fresh.discovery.LampProtocol(), 2);
+        EXPECT_THAT(fresh.Received(lamp), EndsWith("VER\r\nC00EC00\r\n"));
+    }
 }
 
 TEST_F(LampCommandsTest, LampThatCannotBeOpenedGetsNothingAndIsAskedAgainLater) {
