@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+#include "catalogue/TherapyCatalogue.h"
+#include "tests/lamp/LampRig.h"
+#include "tests/treatment/TreatmentFakes.h"
+#include "ui/TreatmentControl.h"
+
+namespace farb::testing {
+
+// Hands the treatment's colours to the lamp link, as the window does.
+class LinkLamp : public TreatmentLamp {
+  public:
+    explicit LinkLamp(LampCommands& commands) : commands_(commands) {}
+    void SetLampColour(ColourCode code) override { commands_.SetLampColour(code); }
+
+  private:
+    LampCommands& commands_;
+};
+
+// The treatment control driving the real lamp link over a simulated driver.
+struct LinkedTreatment {
+    explicit LinkedTreatment(TherapyCatalogue catalogue) : control(catalogue, view, timer, lamp) {}
+
+    // The operator's clicks: category 0, programme `row`, Start.
+    void StartProgramme(int row) {
+        view.selectedCategory = 0;
+        control.SelectCategory();
+        view.selectedProgram = row;
+        control.SelectProgram();
+        control.StartTreatment();
+    }
+
+    LampRig rig;
+    FakeView view;
+    FakeTimer timer;
+    LinkLamp lamp{rig.commands};
+    TreatmentControl control;
+};
+
+// "45:59": the countdown as the operator reads it, written out independently of the window code.
+inline std::string CountdownText(int seconds) {
+    const int rest = seconds % 60;
+    return std::to_string(seconds / 60) + ":" + (rest < 10 ? "0" : "") + std::to_string(rest);
+}
+
+}  // namespace farb::testing
