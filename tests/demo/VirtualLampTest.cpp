@@ -1,0 +1,116 @@
+#include "ui/demo/VirtualLamp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lamp/D2XXUnit.h"
+#include "lamp/LampCommands.h"
+#include "lamp/LampDiscovery.h"
+
+namespace farb {
+namespace {
+
+// The virtual lamp on the program's own lamp link, as the demo wires it; the answer wait is not
+// waited for.
+class VirtualLampTest : public ::testing::Test {
+  protected:
+    SimulatedDriver driver;
+    VirtualLamp lamp{driver};
+    DriverLink link{driver, [](const std::string&) {}};
+    LampDiscovery discovery{link, [](int) {}};
+    LampCommands commands{link, discovery, [](std::chrono::milliseconds) {}, [](bool) {}};
+    int changes = 0;
+
+    void SetUp() override {
+        lamp.SetChangeListener([this] { ++changes; });
+    }
+
+    std::string LastCommand() const {
+        return std::string(lamp.LastCommand().begin(), lamp.LastCommand().end());
+    }
+};
+
+TEST_F(VirtualLampTest, AnsweringTextLampShowsTheColourItWasTold) {
+    lamp.Plug(VirtualLampKind::AnsweringTextLamp);
+    commands.SetLampColour(kColourGreen);
+
+    ASSERT_TRUE(lamp.ShownColour().has_value());
+    EXPECT_EQ(lamp.ShownColour()->code, kColourGreen);
+    EXPECT_EQ(lamp.ShownColour()->colour, (RgbColour{0x00, 0xEC, 0x00}));
+    EXPECT_EQ(lamp.CommandCount(), 2);  // the version query, then the colour
+    EXPECT_EQ(LastCommand(), "C00EC00\r\n");
+    EXPECT_TRUE(lamp.LastCommandUnderstood());
+    EXPECT_EQ(changes, 3);  // plugged, two commands
+
+    commands.LampOff();
+    EXPECT_EQ(lamp.ShownColour()->code, kColourOff);
+    EXPECT_EQ(lamp.CommandCount(), 3);
+}
+
+// The cable's description alone marks the binary command set: no version query reaches it.
+TEST_F(VirtualLampTest, BinaryLampIsToldItsColourInTwoBytes) {
+    lamp.Plug(VirtualLampKind::BinaryLamp);
+    commands.SetLampColour(kColourRed);
+
+    EXPECT_EQ(lamp.CommandCount(), 1);
+    EXPECT_EQ(LastCommand(), "\xFF\x41");
+    ASSERT_TRUE(lamp.ShownColour().has_value());
+    EXPECT_EQ(lamp.ShownColour()->code, kColourRed);
+}
+
+// A text lamp that misses the version query is taken for a binary one and cannot follow.
+TEST_F(VirtualLampTest, SilentTextLampGetsBinaryCommandsItDoesNotUnderstand) {
+    lamp.Plug(VirtualLampKind::SilentTextLamp);
+    commands.SetLampColour(kColourGreen);
+
+    EXPECT_EQ(lamp.CommandCount(), 2);
+    EXPECT_EQ(LastCommand(), "\xFF\x42");
+    EXPECT_FALSE(lamp.LastCommandUnderstood());
+    EXPECT_FALSE(lamp.ShownColour().has_value());
+}
+
+TEST_F(VirtualLampTest, UnpluggedLampIsNotFoundAndReceivesNothing) {
+    lamp.Plug(VirtualLampKind::AnsweringTextLamp);
+    commands.SetLampColour(kColourBlue);
+    lamp.Unplug();
+    EXPECT_FALSE(lamp.Plugged());
+    EXPECT_FALSE(lamp.ShownColour().has_value());
+
+    commands.SetLampColour(kColourRed);
+    EXPECT_FALSE(discovery.Found());
+    EXPECT_EQ(lamp.CommandCount(), 2);
+}
+
+TEST_F(VirtualLampTest, PluggingAnotherKindStartsAfreshAndIsFoundByItsDescription) {
+    lamp.Plug(VirtualLampKind::AnsweringTextLamp);
+    commands.SetLampColour(kColourBlue);
+    lamp.Unplug();
+    discovery.ScanForLamp();
+
+    lamp.Plug(VirtualLampKind::BinaryLamp);
+    EXPECT_EQ(lamp.CommandCount(), 0);
+    EXPECT_TRUE(lamp.LastCommand().empty());
+    EXPECT_FALSE(lamp.ShownColour().has_value());
+
+    commands.SetLampColour(kColourYellow);
+    EXPECT_EQ(discovery.LampSerial(), lamp.SerialNumber());
+    EXPECT_EQ(lamp.Description(), "TTL232R");
+    EXPECT_EQ(lamp.ShownColour()->code, kColourYellow);
+}
+
+TEST_F(VirtualLampTest, BytesForAnotherDeviceAreNotTheLamps) {
+    lamp.Plug(VirtualLampKind::AnsweringTextLamp);
+    driver.Plug("FT232R USB UART", "OTHER1", LampKind::BinaryLamp);
+    FT_HANDLE handle = nullptr;
+    ASSERT_EQ(driver.OpenBySerialNumber("OTHER1", handle), FT_OK);
+    const std::uint8_t bytes[] = {0xFF, 0x41};
+    std::uint32_t written = 0;
+    ASSERT_EQ(driver.Write(handle, bytes, 2, written), FT_OK);
+
+    EXPECT_EQ(lamp.CommandCount(), 0);
+    EXPECT_FALSE(lamp.ShownColour().has_value());
+}
+
+}  // namespace
+}  // namespace farb
