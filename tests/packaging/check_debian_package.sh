@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Builds the Debian package with cpack in a scratch folder and checks what it installs and
+# declares, and that its desktop entry and metainfo are valid.
+# Usage: check_debian_package.sh BUILD_DIR SCRATCH_DIR
+set -euo pipefail
+build=$1 scratch=$2
+app_id=de.lanvo.farbprogramm
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1; then
+    cat "$scratch/cpack.log" >&2
+    echo "FAIL: cpack could not build the package" >&2
+    exit 1
+fi
+shopt -s nullglob
+debs=("$scratch"/farbprogramm_1.15_*.deb)
+[[ ${#debs[@]} -eq 1 ]] || { echo "FAIL: expected one farbprogramm_1.15 package, found ${#debs[@]}" >&2; exit 1; }
+deb=${debs[0]}
+echo "package: $deb"
+
+# Contents: mode and path of every file.
+listing=$(dpkg-deb -c "$deb" | awk '{print $1, $NF}')
+has_file() { grep -qxF -- "$1 ./$2" <<<"$listing" || fail "the package lacks $2 with mode $1"; }
+has_file -rwxr-xr-x usr/bin/farbprogramm
+has_file -rwxr-xr-x usr/bin/farbprogramm-demo
+has_file -rw-r--r-- usr/share/applications/$app_id.desktop
+has_file -rw-r--r-- usr/share/metainfo/$app_id.metainfo.xml
+has_file -rw-r--r-- usr/share/icons/hicolor/scalable/apps/$app_id.svg
+has_file -rw-r--r-- usr/lib/udev/rules.d/60-farbprogramm.rules
+
+# Control fields.
+control=$(dpkg-deb -I "$deb" control)
+field() { sed -n "s/^$1: //p" <<<"$control"; }
+[[ "$(field Package)" == farbprogramm ]] || fail "Package is '$(field Package)'"
+[[ "$(field Version)" == 1.15 ]] || fail "Version is '$(field Version)'"
+depends=$(field Depends | tr ',' '\n' | sed -E 's/^ +//; s/ .*//')
+for needed in libqt6widgets6 libjpeg62-turbo libftdi1-2 qt6-qpa-plugins fonts-liberation2; do
+    grep -qxF "$needed" <<<"$depends" || fail "Depends lacks $needed: $(field Depends)"
+done
+dpkg-deb -I "$deb" | grep -qE '^ .* postinst +#!/bin/sh' || fail "no postinst script"
+
+# The installed files themselves.
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+desktop=$root/usr/share/applications/$app_id.desktop
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[[ -x "$root/usr/bin/$exec_name" ]] || fail "the desktop entry starts '$exec_name', not in the package"
+icon_name=$(sed -n 's/^Icon=//p' "$desktop")
+[[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon_name.svg" ]] ||
+    fail "the desktop entry's icon '$icon_name' is not in the package"
+grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $app_id.desktop"
+grep -qF "<release version=\"1.15\"" "$metainfo" || fail "the metainfo names no release 1.15"
+
+rule=$root/usr/lib/udev/rules.d/60-farbprogramm.rules
+grep -E '^SUBSYSTEM=="usb",' "$rule" | grep -F 'ATTR{idVendor}=="0403"' | grep -F 'TAG+="uaccess"' |
+    grep -qF 'ENV{ID_MM_DEVICE_IGNORE}="1"' ||
+    fail "the udev rule does not open FTDI USB devices to the seat and keep ModemManager off"
+grep -E '^SUBSYSTEM=="tty",' "$rule" | grep -F 'ATTRS{idVendor}=="0403"' |
+    grep -qF 'ENV{ID_MM_DEVICE_IGNORE}="1"' ||
+    fail "the udev rule does not keep ModemManager off the FTDI serial ports"
+
+if ((failures > 0)); then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "package contents, control fields, desktop entry, metainfo and udev rule are as expected"
