@@ -18,8 +18,10 @@ void AppendHexByte(std::string& text, std::uint8_t byte) {
 
 }  // namespace
 
+// Unsigned, so that any code wraps into its byte instead of overflowing near the int limits.
 std::array<std::uint8_t, 2> BinaryColourCommand(ColourCode code) {
-    return {kBinaryCommandStart, static_cast<std::uint8_t>(code + kBinaryCodeOffset)};
+    return {kBinaryCommandStart,
+            static_cast<std::uint8_t>(static_cast<unsigned>(code) + kBinaryCodeOffset)};
 }
 
 std::string TextColourCommand(ColourCode code) {

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "LampRig.h"
@@ -43,6 +44,16 @@ TEST_F(LampCommandsTest, BinaryByteIsTheCodePlus0x40) {
     rig.commands.LampOff();
     rig.commands.SetLampColour(kColourUninterpretable);
     EXPECT_EQ(rig.Received(lamp), "\xFF\x41\xFF\x4C\xFF\x4B\xFF\xA3");
+}
+
+// Codes at the ends of int overflowed when 0x40 was added (found by the lamp link fuzzer under the
+// undefined-behaviour sanitizer); the byte is the low byte of the sum.
+TEST_F(LampCommandsTest, BinaryByteOfAnyIntCodeWrapsWithoutOverflow) {
+    const int lamp = PlugKnownLamp(LampKind::BinaryLamp, 1);
+    rig.commands.SetLampColour(std::numeric_limits<int>::max());
+    rig.commands.SetLampColour(std::numeric_limits<int>::min());
+    rig.commands.SetLampColour(-1);
+    EXPECT_EQ(rig.Received(lamp), "\xFF\x3F\xFF\x40\xFF\x3F");
 }
 
 TEST_F(LampCommandsTest, TextExchangeRunsInItsOrderWithThePollTimerOff) {
