@@ -99,18 +99,5 @@ TEST_F(VirtualLampTest, PluggingAnotherKindStartsAfreshAndIsFoundByItsDescriptio
     EXPECT_EQ(lamp.ShownColour()->code, kColourYellow);
 }
 
-TEST_F(VirtualLampTest, BytesForAnotherDeviceAreNotTheLamps) {
-    lamp.Plug(VirtualLampKind::AnsweringTextLamp);
-    driver.Plug("FT232R USB UART", "OTHER1", LampKind::BinaryLamp);
-    FT_HANDLE handle = nullptr;
-    ASSERT_EQ(driver.OpenBySerialNumber("OTHER1", handle), FT_OK);
-    const std::uint8_t bytes[] = {0xFF, 0x41};
-    std::uint32_t written = 0;
-    ASSERT_EQ(driver.Write(handle, bytes, 2, written), FT_OK);
-
-    EXPECT_EQ(lamp.CommandCount(), 0);
-    EXPECT_FALSE(lamp.ShownColour().has_value());
-}
-
 }  // namespace
 }  // namespace farb

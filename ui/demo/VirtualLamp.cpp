@@ -29,9 +29,7 @@ KindDetails DetailsOf(VirtualLampKind kind) {
 
 VirtualLamp::VirtualLamp(SimulatedDriver& driver) : driver_(driver) {
     driver_.SetWriteListener(
-        [this](const std::string& serial, std::span<const std::uint8_t> bytes) {
-            Receive(serial, bytes);
-        });
+        [this](const std::string&, std::span<const std::uint8_t> bytes) { Receive(bytes); });
 }
 
 void VirtualLamp::Plug(VirtualLampKind kind) {
@@ -71,10 +69,8 @@ std::string_view VirtualLamp::SerialNumber() const {
     return DetailsOf(kind_).serialNumber;
 }
 
-void VirtualLamp::Receive(const std::string& serial, std::span<const std::uint8_t> bytes) {
-    if (!deviceId_ || serial != SerialNumber()) {
-        return;
-    }
+// The lamp is the driver's only device, so every write is meant for it.
+void VirtualLamp::Receive(std::span<const std::uint8_t> bytes) {
     ++commandCount_;
     lastCommand_.assign(bytes.begin(), bytes.end());
     const LampCommandReading reading = ReadLampCommand(DetailsOf(kind_).commandSet, bytes);

@@ -44,7 +44,7 @@ class VirtualLamp {
     bool LastCommandUnderstood() const { return lastUnderstood_; }
 
   private:
-    void Receive(const std::string& serial, std::span<const std::uint8_t> bytes);
+    void Receive(std::span<const std::uint8_t> bytes);
     void Changed();
 
     SimulatedDriver& driver_;
