@@ -76,6 +76,6 @@ done
 
 if [[ $mode == long && $failed -eq 0 ]]; then
     echo "Inputs found are in $build/fuzz/corpus/; to add those that reach new code to the seeds:"
-    echo "  $build/tests/fuzz/TARGET -merge=1 tests/fuzz/corpus/TARGET $build/fuzz/corpus/TARGET"
+    echo "  $build/tests/fuzz/TARGET -set_cover_merge=1 tests/fuzz/corpus/TARGET $build/fuzz/corpus/TARGET"
 fi
 exit "$failed"
