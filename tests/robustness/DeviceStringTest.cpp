@@ -16,7 +16,6 @@
 namespace farb::testing {
 namespace {
 
-using ::testing::Contains;
 using ::testing::IsEmpty;
 using namespace std::string_literals;
 
