@@ -7,14 +7,22 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 "$root/tools/build.sh" "$root/build"
-cd "$root/build"
-ctest --output-on-failure --timeout 600
+
+summaries=$(mktemp)
+trap 'rm -f "$summaries"' EXIT
+run_ctest() {
+    (cd "$1" && ctest --output-on-failure --timeout 600) | tee -a "$summaries"
+}
+run_ctest "$root/build"
 
 asan=${FARB_ASAN_BUILD:-$root/build-asan}
 cmake -C "$root/tests/robustness/sanitizers.cmake" -S "$root" -B "$asan" >/dev/null
 cmake --build "$asan" --parallel "$(nproc)"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-cd "$asan"
-ctest --output-on-failure --timeout 600
+run_ctest "$asan"
 "$root/tools/fuzz.sh" --check
+
+# One closing line over both CTest runs, the normal build and the sanitizer build.
+awk '/tests passed, [0-9]+ tests failed out of/ { failed += $4; total += $NF }
+     END { printf "total: %d passed, %d failed\n", total - failed, failed }' "$summaries"

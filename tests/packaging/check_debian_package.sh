@@ -44,7 +44,9 @@ depends=$(field Depends | tr ',' '\n' | sed -E 's/^ +//; s/ .*//')
 for needed in libqt6widgets6 libjpeg62-turbo libftdi1-2 qt6-qpa-plugins fonts-liberation2; do
     grep -qxF "$needed" <<<"$depends" || fail "Depends lacks $needed: $(field Depends)"
 done
-dpkg-deb -I "$deb" | grep -qE '^ .* postinst +#!/bin/sh' || fail "no postinst script"
+# grep -q would end the pipe early and fail it under pipefail: read the whole summary first.
+summary=$(dpkg-deb -I "$deb")
+grep -qE '^ .* postinst +#!/bin/sh' <<<"$summary" || fail "no postinst script"
 
 # The installed files themselves.
 root=$scratch/root

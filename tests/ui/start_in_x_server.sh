@@ -14,7 +14,11 @@ export LC_ALL=C.UTF-8
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-window_exists() { xwininfo -root -tree 2>/dev/null | grep -qF "\"$1\""; }
+window_exists() {
+    local tree
+    tree=$(xwininfo -root -tree 2>/dev/null) || return 1
+    grep -qF "\"$1\"" <<<"$tree"
+}
 wait_for_window() {
     for _ in $(seq 1 100); do
         window_exists "$1" && return 0
