@@ -11,6 +11,7 @@
 #include "lamp/LampCommands.h"
 #include "lamp/LampDiscovery.h"
 #include "ui/BackgroundImage.h"
+#include "ui/CommandsLamp.h"
 #include "ui/Dialogs.h"
 #include "ui/HotSpot.h"
 #include "ui/ListBox.h"
@@ -18,15 +19,6 @@
 #include "ui/WindowTreatmentView.h"
 
 namespace farb {
-
-class CommandsLamp : public TreatmentLamp {
-  public:
-    explicit CommandsLamp(LampCommands& commands) : commands_(commands) {}
-    void SetLampColour(ColourCode code) override { commands_.SetLampColour(code); }
-
-  private:
-    LampCommands& commands_;
-};
 
 // The program's one working window: the two lists, the status texts, the connection box and the
 // three picture buttons over the artwork.

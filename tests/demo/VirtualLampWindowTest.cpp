@@ -7,6 +7,7 @@
 #include "lamp/D2XXUnit.h"
 #include "lamp/LampCommands.h"
 #include "lamp/LampDiscovery.h"
+#include "tests/ui/FindControl.h"
 #include "ui/demo/VirtualLampWindow.h"
 
 using namespace farb;
@@ -24,11 +25,7 @@ class VirtualLampWindowTest : public QObject {
 
     template <class T>
     T* Control(const char* name) {
-        T* control = window->findChild<T*>(QString::fromLatin1(name));
-        if (!control) {
-            qFatal("no control %s", name);
-        }
-        return control;
+        return testing::FindControl<T>(*window, name);
     }
     QString Text(const char* label) { return Control<QLabel>(label)->text(); }
     QColor FieldColour() { return Control<QFrame>("lampField")->palette().color(QPalette::Window); }

@@ -5,19 +5,10 @@
 #include "catalogue/TherapyCatalogue.h"
 #include "tests/lamp/LampRig.h"
 #include "tests/treatment/TreatmentFakes.h"
+#include "ui/CommandsLamp.h"
 #include "ui/TreatmentControl.h"
 
 namespace farb::testing {
-
-// Hands the treatment's colours to the lamp link, as the window does.
-class LinkLamp : public TreatmentLamp {
-  public:
-    explicit LinkLamp(LampCommands& commands) : commands_(commands) {}
-    void SetLampColour(ColourCode code) override { commands_.SetLampColour(code); }
-
-  private:
-    LampCommands& commands_;
-};
 
 // The treatment control driving the real lamp link over a simulated driver.
 struct LinkedTreatment {
@@ -35,7 +26,7 @@ struct LinkedTreatment {
     LampRig rig;
     FakeView view;
     FakeTimer timer;
-    LinkLamp lamp{rig.commands};
+    CommandsLamp lamp{rig.commands};
     TreatmentControl control;
 };
 

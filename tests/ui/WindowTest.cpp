@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "lamp/SimulatedDriver.h"
+#include "tests/ui/FindControl.h"
 #include "ui/Dialogs.h"
 #include "ui/ListBox.h"
 #include "ui/Unit1.h"
@@ -46,11 +47,7 @@ class WindowTest : public QObject {
     }
     template <class T>
     T* Control(const char* name) {
-        T* control = form->findChild<T*>(QString::fromLatin1(name));
-        if (!control) {
-            qFatal("no control %s", name);
-        }
-        return control;
+        return testing::FindControl<T>(*form, name);
     }
     QString Text(const char* label) { return Control<QLabel>(label)->text(); }
     // Presses a mouse button at a point of the client area, on whatever control lies there.

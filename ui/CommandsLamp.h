@@ -1,0 +1,18 @@
+#pragma once
+
+#include "lamp/LampCommands.h"
+#include "ui/TreatmentPorts.h"
+
+namespace farb {
+
+// Hands the treatment's colours to the lamp link.
+class CommandsLamp : public TreatmentLamp {
+  public:
+    explicit CommandsLamp(LampCommands& commands) : commands_(commands) {}
+    void SetLampColour(ColourCode code) override { commands_.SetLampColour(code); }
+
+  private:
+    LampCommands& commands_;
+};
+
+}  // namespace farb
