@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool fonts-liberation2
     clang libclang-rt-14-dev
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
