@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lamp/DeviceStringBuffer.h"
-#include "lamp/FtDriver.h"
+#include "DeviceStringBuffer.h"
+#include "FtDriver.h"
 
 namespace farb {
 
@@ -44,11 +44,6 @@ class DriverLink {
     FT_STATUS IoStatus() const { return ioStatus_; }
     std::uint32_t DeviceCount() const { return deviceCount_; }
     const std::string& DeviceString() const { return deviceString_; }
-    std::uint32_t ReceiveQueueCount() const { return receiveQueueCount_; }
-    std::uint32_t BaudRate() const { return baudRate_; }
-    std::uint8_t DataBits() const { return dataBits_; }
-    std::uint8_t StopBits() const { return stopBits_; }
-    std::uint8_t Parity() const { return parity_; }
     std::span<std::uint8_t> OutputBuffer() { return outputBuffer_; }
     std::span<const std::uint8_t> InputBuffer() const { return inputBuffer_; }
 

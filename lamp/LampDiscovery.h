@@ -4,11 +4,15 @@
 #include <string>
 #include <string_view>
 
-#include "lamp/ConnectionStatus.h"
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampProtocol.h"
+#include "D2XXUnit.h"
+#include "LampProtocol.h"
 
 namespace farb {
+
+// The item of the connection status box a scan selects: none before the first scan, item 0
+// without a lamp, and LampProtocol + 1 with one.
+inline constexpr int kStatusItemNotSelected = -1;
+inline constexpr int kStatusItemNoConnection = 0;
 
 // Finds the lamp among the driver's devices by its description and keeps its serial number and
 // command set; tells the status box which item to select after every scan.

@@ -1,11 +1,10 @@
-#include "ui/Unit1.h"
+#include "Unit1.h"
 
 #include <QCloseEvent>
 #include <QScreen>
 
-#include "catalogue/CategoryList.h"
-#include "lamp/ConnectionStatus.h"
-#include "ui/Artwork.h"
+#include "Artwork.h"
+#include "CategoryList.h"
 
 namespace farb {
 
@@ -71,13 +70,14 @@ TForm1::TForm1(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs,
       Timer1(new QTimer(this)),
       Timer2(new QTimer(this)),
       dialogs_(dialogs.confirmNotice ? std::move(dialogs) : ModalDialogs(this)),
-      link_(
-          driver,
-          [this](const std::string& text) { dialogs_.showDriverError(QString::fromLatin1(text)); }),
-      discovery_(link_, [this](int item) { ComboBox1->setCurrentIndex(item); }),
-      commands_(link_, discovery_, std::move(sleep),
-                [this](bool on) { on ? Timer2->start() : Timer2->stop(); }),
-      lamp_(commands_),
+      lampLink_(driver, {.onDriverError =
+                             [this](const std::string& text) {
+                                 dialogs_.showDriverError(QString::fromLatin1(text));
+                             },
+                         .onStatusItem = [this](int item) { ComboBox1->setCurrentIndex(item); },
+                         .sleep = std::move(sleep),
+                         .pollTimer = [this](bool on) { on ? Timer2->start() : Timer2->stop(); }}),
+      lamp_(lampLink_.commands),
       view_(*lbh, *lbg, *Label1, *lt),
       treatmentTimer_(*Timer1),
       control_(catalogue, view_, treatmentTimer_, lamp_),
@@ -109,10 +109,10 @@ void TForm1::LayOutControls() {
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setAccessibleName(QStringLiteral("Verbindung"));
     ComboBox1->setGeometry(635, 166, 155, 24);
-    for (std::string_view item : kConnectionStatusItems) {
-        ComboBox1->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
-    }
-    ComboBox1->setCurrentIndex(-1);
+    // Discovery selects item 0 without a lamp and item LampProtocol + 1 with one.
+    ComboBox1->addItems({QStringLiteral("keine Verbindung"), QStringLiteral("USB"),
+                         QStringLiteral("USB"), QStringLiteral("USB")});
+    ComboBox1->setCurrentIndex(kStatusItemNotSelected);
     ComboBox1->setEnabled(false);
     ComboBox1->setFocusPolicy(Qt::NoFocus);
 
@@ -175,7 +175,7 @@ void TForm1::FormActivate() {
     if (!dialogs_.confirmNotice()) {
         close();
     }
-    discovery_.ScanForLamp();
+    lampLink_.discovery.ScanForLamp();
 }
 
 void TForm1::Timer1Timer() {
@@ -184,7 +184,7 @@ void TForm1::Timer1Timer() {
 
 void TForm1::Timer2Timer() {
     if (!Timer1->isActive()) {
-        discovery_.ScanForLamp();
+        lampLink_.discovery.ScanForLamp();
     }
 }
 

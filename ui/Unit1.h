@@ -6,17 +6,15 @@
 #include <QWidget>
 #include <exception>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/FtDriver.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "ui/BackgroundImage.h"
-#include "ui/CommandsLamp.h"
-#include "ui/Dialogs.h"
-#include "ui/HotSpot.h"
-#include "ui/ListBox.h"
-#include "ui/TreatmentControl.h"
-#include "ui/WindowTreatmentView.h"
+#include "BackgroundImage.h"
+#include "CommandsLamp.h"
+#include "Dialogs.h"
+#include "FtDriver.h"
+#include "HotSpot.h"
+#include "LampLink.h"
+#include "ListBox.h"
+#include "TreatmentControl.h"
+#include "WindowTreatmentView.h"
 
 namespace farb {
 
@@ -31,9 +29,6 @@ class TForm1 : public QWidget {
     // `dialogs` left empty shows real modal boxes.
     TForm1(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs = {},
            TherapyCatalogue catalogue = ShippedCatalogue(), QWidget* parent = nullptr);
-
-    TreatmentControl& Treatment() { return control_; }
-    LampDiscovery& Discovery() { return discovery_; }
 
   public slots:
     void FormActivate();
@@ -81,9 +76,7 @@ class TForm1 : public QWidget {
     QTimer* Timer2;
 
     Dialogs dialogs_;
-    DriverLink link_;
-    LampDiscovery discovery_;
-    LampCommands commands_;
+    LampLink lampLink_;
     CommandsLamp lamp_;
     WindowTreatmentView view_;
     WindowTreatmentTimer treatmentTimer_;

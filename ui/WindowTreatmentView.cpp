@@ -1,4 +1,4 @@
-#include "ui/WindowTreatmentView.h"
+#include "WindowTreatmentView.h"
 
 namespace farb {
 
@@ -10,16 +10,8 @@ void WindowTreatmentView::SetTimeText(const std::string& text) {
     time_.setText(QString::fromLatin1(text));
 }
 
-std::string WindowTreatmentView::TimeText() const {
-    return time_.text().toLatin1().toStdString();
-}
-
 void WindowTreatmentView::SetStatusText(const std::string& text) {
     status_.setText(QString::fromLatin1(text));
-}
-
-std::string WindowTreatmentView::StatusText() const {
-    return status_.text().toLatin1().toStdString();
 }
 
 int WindowTreatmentView::SelectedCategory() const {

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "ui/ListBox.h"
-#include "ui/TreatmentPorts.h"
+#include "ListBox.h"
+#include "TreatmentPorts.h"
 
 namespace farb {
 
@@ -14,9 +14,7 @@ class WindowTreatmentView : public TreatmentView {
     WindowTreatmentView(ListBox& categories, ListBox& programmes, QLabel& status, QLabel& time);
 
     void SetTimeText(const std::string& text) override;
-    std::string TimeText() const override;
     void SetStatusText(const std::string& text) override;
-    std::string StatusText() const override;
     int SelectedCategory() const override;
     int SelectedProgram() const override;
     void ShowProgramList(const std::vector<std::string>& names) override;

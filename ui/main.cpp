@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <thread>
 
-#include "lamp/SystemDriver.h"
-#include "ui/German.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "German.h"
+#include "RealSleep.h"
+#include "SystemDriver.h"
+#include "Unit1.h"
+#include "Unit2.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -12,8 +12,7 @@ int main(int argc, char* argv[]) {
     farb::InstallGermanTranslations(application);
 
     const std::unique_ptr<farb::FtDriver> driver = farb::CreateSystemDriver();
-    farb::TForm1 Form1(*driver,
-                       [](std::chrono::milliseconds wait) { std::this_thread::sleep_for(wait); });
+    farb::TForm1 Form1(*driver, farb::SleepOnThisThread);
     farb::TForm2 Form2;
     Form1.show();
     return application.exec();

@@ -4,11 +4,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "tests/ui/FindControl.h"
-#include "ui/demo/VirtualLampWindow.h"
+#include "LampLink.h"
+#include "VirtualLampWindow.h"
+#include "ui/FindControl.h"
 
 using namespace farb;
 
@@ -18,9 +16,9 @@ class VirtualLampWindowTest : public QObject {
   private:
     SimulatedDriver driver;
     VirtualLamp lamp{driver};
-    DriverLink link{driver, [](const std::string&) {}};
-    LampDiscovery discovery{link, [](int) {}};
-    LampCommands commands{link, discovery, [](std::chrono::milliseconds) {}, [](bool) {}};
+    LampLink link{driver, {}};
+    LampDiscovery& discovery = link.discovery;
+    LampCommands& commands = link.commands;
     std::unique_ptr<VirtualLampWindow> window;
 
     template <class T>

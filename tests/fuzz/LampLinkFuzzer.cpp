@@ -7,13 +7,10 @@
 #include <cstdint>
 #include <string>
 
-#include "lamp/ConnectionStatus.h"
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/LampProtocol.h"
-#include "tests/fuzz/FuzzCheck.h"
-#include "tests/fuzz/FuzzedDriver.h"
+#include "FuzzCheck.h"
+#include "FuzzedDriver.h"
+#include "LampLink.h"
+#include "LampProtocol.h"
 
 namespace farb::fuzz {
 namespace {
@@ -38,16 +35,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     fuzz::FuzzedDriver driver(input);
     bool discoveryRan = false;
-    DriverLink link(driver, [&](const std::string& text) {
-        Check(!discoveryRan, "no driver dialog once discovery has run");
-        Check(!text.empty(), "a dialog has a text");
-    });
-    LampDiscovery discovery(link, [](int item) {
-        Check(item >= 0 && item < static_cast<int>(kConnectionStatusItems.size()),
-              "the status box gets one of its items");
-    });
     bool pollTimerOn = true;
-    LampCommands commands(link, discovery, {}, [&](bool on) { pollTimerOn = on; });
+    LampLink lamp(driver, {.onDriverError =
+                               [&](const std::string& text) {
+                                   Check(!discoveryRan, "no driver dialog once discovery has run");
+                                   Check(!text.empty(), "a dialog has a text");
+                               },
+                           .onStatusItem =
+                               [](int item) {
+                                   Check(
+                                       item >= kStatusItemNoConnection && item <= kProtocolText + 1,
+                                       "the status box gets one of its items");
+                               },
+                           .pollTimer = [&](bool on) { pollTimerOn = on; }});
+    DriverLink& link = lamp.link;
+    LampDiscovery& discovery = lamp.discovery;
+    LampCommands& commands = lamp.commands;
 
     for (int operation = 0; operation < fuzz::kMostOperations && input.remaining_bytes() > 0;
          ++operation) {

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/SystemDriver.h"
+#include "D2XXUnit.h"
+#include "LampDiscovery.h"
+#include "LampLink.h"
+#include "SystemDriver.h"
 
 namespace farb::testing {
 namespace {
@@ -63,13 +63,11 @@ TEST(D2xxLibraryTest, ColourCommandReachesTheLibraryWithTheDocumentedArguments) 
     fake.AddDevice("Luma-Glanz", "FAKE0001", "LG V2.1\r\n");
     const auto driver = LoadD2xxLibrary(FAKE_D2XX_PATH);
     ASSERT_NE(driver, nullptr);
-    DriverLink link(*driver, {});
-    LampDiscovery discovery(link, {});
-    LampCommands commands(link, discovery, {}, {});
+    LampLink link(*driver, {});
 
-    commands.SetLampColour(kColourGreen);
+    link.commands.SetLampColour(kColourGreen);
 
-    EXPECT_EQ(discovery.LampProtocol(), 2);
+    EXPECT_EQ(link.discovery.LampProtocol(), 2);
     EXPECT_THAT(
         fake.Log(),
         ElementsAre("FT_ListDevices(0x80000000)", "FT_ListDevices(0,0x40000002)",

@@ -6,10 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/SimulatedDriver.h"
+#include "LampLink.h"
+#include "SimulatedDriver.h"
 
 namespace farb::testing {
 
@@ -20,13 +18,18 @@ class LampRig {
     SimulatedDriver driver;
     std::vector<std::string> reports;
     std::vector<int> statusItems;
-    DriverLink link{driver, [this](const std::string& text) { reports.push_back(text); }};
-    LampDiscovery discovery{link, [this](int item) { statusItems.push_back(item); }};
-    LampCommands commands{link, discovery,
-                          [this](std::chrono::milliseconds wait) {
-                              Note("Sleep(" + std::to_string(wait.count()) + "ms)");
-                          },
-                          [this](bool on) { Note(on ? "PollTimer(on)" : "PollTimer(off)"); }};
+    LampLink lamp{
+        driver,
+        {.onDriverError = [this](const std::string& text) { reports.push_back(text); },
+         .onStatusItem = [this](int item) { statusItems.push_back(item); },
+         .sleep =
+             [this](std::chrono::milliseconds wait) {
+                 Note("Sleep(" + std::to_string(wait.count()) + "ms)");
+             },
+         .pollTimer = [this](bool on) { Note(on ? "PollTimer(on)" : "PollTimer(off)"); }}};
+    DriverLink& link = lamp.link;
+    LampDiscovery& discovery = lamp.discovery;
+    LampCommands& commands = lamp.commands;
 
     // The driver calls with the sleeps and poll-timer switches in the places they happened.
     std::vector<std::string> Timeline() const {

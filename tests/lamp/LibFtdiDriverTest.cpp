@@ -5,12 +5,11 @@
 #include <fstream>
 #include <string>
 
-#include "lamp/ConnectionStatus.h"
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/SysfsUsbStrings.h"
-#include "lamp/SystemDriver.h"
+#include "D2XXUnit.h"
+#include "LampDiscovery.h"
+#include "LampLink.h"
+#include "SysfsUsbStrings.h"
+#include "SystemDriver.h"
 
 namespace farb::testing {
 namespace {
@@ -61,16 +60,15 @@ TEST_F(LibFtdiDriverTest, MachineWithoutFtdiDevicesHasNothingToListOrOpen) {
 TEST_F(LibFtdiDriverTest, DiscoveryShowsNoConnectionAndColourCommandsAreDropped) {
     const auto driver = CreateLibFtdiDriver();
     std::vector<std::string> reports;
-    DriverLink link(*driver, [&](const std::string& text) { reports.push_back(text); });
-    EXPECT_EQ(link.Open_USB_Device_By_Serial_Number("L1"), FT_DEVICE_NOT_FOUND);
+    LampLink lamp(*driver,
+                  {.onDriverError = [&](const std::string& text) { reports.push_back(text); }});
+    EXPECT_EQ(lamp.link.Open_USB_Device_By_Serial_Number("L1"), FT_DEVICE_NOT_FOUND);
     EXPECT_EQ(reports.size(), 1u);
 
-    LampDiscovery discovery(link, {});
-    LampCommands commands(link, discovery, {}, {});
-    commands.SetLampColour(kColourGreen);
-    EXPECT_EQ(kConnectionStatusItems.at(discovery.StatusItem()), "keine Verbindung");
-    EXPECT_EQ(discovery.LampProtocol(), 0);
-    EXPECT_EQ(link.Handle(), nullptr);
+    lamp.commands.SetLampColour(kColourGreen);
+    EXPECT_EQ(lamp.discovery.StatusItem(), kStatusItemNoConnection);
+    EXPECT_EQ(lamp.discovery.LampProtocol(), 0);
+    EXPECT_EQ(lamp.link.Handle(), nullptr);
     EXPECT_EQ(reports.size(), 1u);
 }
 

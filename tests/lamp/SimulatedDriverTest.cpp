@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "lamp/SimulatedDriver.h"
+#include "LampCommandReading.h"
+#include "SimulatedDriver.h"
 
 namespace farb::testing {
 namespace {
@@ -70,6 +71,36 @@ TEST(SimulatedDriverTest, TextLampAnswersWholeLinesAndReadsHonourTheCount) {
     EXPECT_EQ(std::string(buffer, buffer + done), "LG V2.1\r\n");
     ASSERT_EQ(driver.Read(handle, buffer, 20, done), FT_OK);
     EXPECT_EQ(std::string(buffer, buffer + done), "OK\r\n");
+}
+
+// The simulated lamp answers exactly what the demo's lamp window reads as a command; once they
+// disagreed on "CZZZZZZ".
+TEST(SimulatedDriverTest, TextLampAnswersOnlyCommandsItCanRead) {
+    const struct {
+        std::string line;
+        bool answered;
+    } cases[] = {
+        {"C00EC00\r\n", true}, {"CZZZZZZ\r\n", false}, {"C00EC0\r\n", false},
+        {"VER\r\n", true},     {"ver\r\n", false},     {"\r\n", false},
+    };
+    for (const auto& [line, answered] : cases) {
+        SimulatedDriver driver;
+        driver.Plug("A", "1", LampKind::TextLamp);
+        FT_HANDLE handle = nullptr;
+        ASSERT_EQ(driver.OpenBySerialNumber("1", handle), FT_OK);
+        std::uint32_t done = 0;
+        driver.Write(handle, reinterpret_cast<const std::uint8_t*>(line.data()),
+                     static_cast<std::uint32_t>(line.size()), done);
+        std::uint32_t queued = 0;
+        driver.GetQueueStatus(handle, queued);
+        const bool read =
+            ReadLampCommand(
+                CommandSet::Text,
+                std::span(reinterpret_cast<const std::uint8_t*>(line.data()), line.size()))
+                .meaning != CommandMeaning::NotUnderstood;
+        EXPECT_EQ(queued > 0, answered) << line;
+        EXPECT_EQ(read, answered) << line;
+    }
 }
 
 TEST(SimulatedDriverTest, FailuresCountDownAndRecordingCanBeSwitchedOff) {

@@ -3,54 +3,50 @@
 #include <chrono>
 #include <string>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/SimulatedDriver.h"
+#include "LampLink.h"
+#include "SimulatedDriver.h"
 
 namespace farb {
 namespace {
 
 // The lamp link over a simulated driver that keeps no record, with a sleep that returns at once:
 // what remains is the software's own cost.
-struct Link {
+struct SimulatedLink {
     SimulatedDriver driver;
-    DriverLink link{driver, {}};
-    LampDiscovery discovery{link, {}};
-    LampCommands commands{link, discovery, [](std::chrono::milliseconds) {}, [](bool) {}};
+    LampLink link{driver, {}};
 
-    Link(LampKind kind, int protocol, int otherDevices = 0) {
+    SimulatedLink(LampKind kind, int protocol, int otherDevices = 0) {
         driver.SetRecording(false);
         for (int i = 0; i < otherDevices; ++i) {
             driver.Plug("FT232R USB UART", std::to_string(i), LampKind::BinaryLamp);
         }
         driver.Plug("Luma-Glanz", "L1", kind);
-        discovery.ScanForLamp();
-        discovery.SetLampProtocol(protocol);
+        link.discovery.ScanForLamp();
+        link.discovery.SetLampProtocol(protocol);
     }
 };
 
 void BM_SetLampColourBinary(benchmark::State& state) {
-    Link link(LampKind::BinaryLamp, 1);
+    SimulatedLink simulated(LampKind::BinaryLamp, 1);
     for (auto _ : state) {
-        link.commands.SetLampColour(kColourGreen);
+        simulated.link.commands.SetLampColour(kColourGreen);
     }
 }
 BENCHMARK(BM_SetLampColourBinary);
 
 void BM_SetLampColourText(benchmark::State& state) {
-    Link link(LampKind::TextLamp, 2);
+    SimulatedLink simulated(LampKind::TextLamp, 2);
     for (auto _ : state) {
-        link.commands.SetLampColour(kColourGreen);
+        simulated.link.commands.SetLampColour(kColourGreen);
     }
 }
 BENCHMARK(BM_SetLampColourText);
 
 void BM_ScanForLamp(benchmark::State& state) {
     const int devices = static_cast<int>(state.range(0));
-    Link link(LampKind::BinaryLamp, 1, devices - 1);
+    SimulatedLink simulated(LampKind::BinaryLamp, 1, devices - 1);
     for (auto _ : state) {
-        link.discovery.ScanForLamp();
+        simulated.link.discovery.ScanForLamp();
     }
     state.SetComplexityN(devices);
     state.counters["per_device"] = benchmark::Counter(

@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "lamp/ConnectionStatus.h"
-#include "lamp/SysfsUsbStrings.h"
-#include "lamp/SystemDriver.h"
-#include "tests/lamp/LampRig.h"
+#include "SysfsUsbStrings.h"
+#include "SystemDriver.h"
+#include "lamp/LampRig.h"
 
 namespace farb::testing {
 namespace {
@@ -81,8 +80,7 @@ TEST(DeviceStringTest, HostileDescriptionsAndSerialsNeverOverflowAndOnlyLampsAre
         } else {
             EXPECT_THAT(rig.Received(device), IsEmpty());
         }
-        EXPECT_EQ(kConnectionStatusItems.at(rig.discovery.StatusItem()) == "keine Verbindung",
-                  !strings.accepted);
+        EXPECT_EQ(rig.discovery.StatusItem() == kStatusItemNoConnection, !strings.accepted);
     }
 }
 
@@ -137,9 +135,11 @@ TEST(DeviceStringTest, VendorLibraryStringsOfItsLongestLengthAndLongAnswersStayI
     const auto driver = LoadD2xxLibrary(FAKE_D2XX_PATH);
     ASSERT_NE(driver, nullptr);
     std::vector<std::string> reports;
-    DriverLink link(*driver, [&](const std::string& text) { reports.push_back(text); });
-    LampDiscovery discovery(link, {});
-    LampCommands commands(link, discovery, {}, {});
+    LampLink lamp(*driver,
+                  {.onDriverError = [&](const std::string& text) { reports.push_back(text); }});
+    DriverLink& link = lamp.link;
+    LampDiscovery& discovery = lamp.discovery;
+    LampCommands& commands = lamp.commands;
 
     ASSERT_EQ(link.GetFTDeviceDescription(0), FT_OK);
     EXPECT_EQ(link.DeviceString(), longestNonAscii.substr(0, 49));

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "catalogue/MinutesConversion.h"
-#include "tests/treatment/TreatmentFakes.h"
-#include "ui/TreatmentControl.h"
+#include "MinutesConversion.h"
+#include "TreatmentControl.h"
+#include "TreatmentFakes.h"
 
 namespace farb {
 namespace {
@@ -51,6 +51,43 @@ class TreatmentControlTest : public ::testing::Test {
     RecordingLamp lamp;
     TreatmentControl control;
 };
+
+// The state is the control's own; the texts only show it. A walk through every row of the table,
+// with the status text each state must show beside it.
+TEST_F(TreatmentControlTest, StateFollowsTheOperatorThroughEveryRowOfTheTable) {
+    using enum TreatmentState;
+    const auto expect = [&](TreatmentState state, std::string_view status) {
+        EXPECT_EQ(control.State(), state);
+        EXPECT_EQ(view.statusText, status);
+    };
+    expect(NothingChosen, "Bitte w\xE4hlen Sie");
+    control.StartTreatment();
+    expect(NothingChosen, "Bitte w\xE4hlen Sie");
+    control.PauseTreatment();
+    expect(NothingChosen, "Bitte w\xE4hlen Sie");
+
+    Choose(kShortProgramme);
+    expect(Ready, "Behandlungsdauer");
+    control.StartTreatment();
+    expect(Running, "Restdauer");
+    Ticks(60);
+    control.PauseTreatment();
+    expect(Paused, "Pause");
+    control.StartTreatment();
+    expect(Running, "Restdauer");
+    Ticks(59);
+    expect(Running, "Restdauer");
+    Ticks(1);
+    expect(Ended, "Restdauer");
+    control.StartTreatment();
+    expect(Ended, "Restdauer");
+    control.PauseTreatment();
+    expect(Paused, "Pause");
+    control.StopTreatment();
+    expect(Ready, "Behandlungsdauer");
+    control.SelectCategory();
+    expect(NothingChosen, "Bitte w\xE4hlen Sie");
+}
 
 TEST_F(TreatmentControlTest, ChoosingAProgrammeShowsItsTotalAndSwitchesTheLampOff) {
     Choose(kAdipositas);

@@ -3,16 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "ui/TreatmentPorts.h"
+#include "TreatmentPorts.h"
 
 namespace farb::testing {
 
 class FakeView : public TreatmentView {
   public:
     void SetTimeText(const std::string& text) override { timeText = text; }
-    std::string TimeText() const override { return timeText; }
     void SetStatusText(const std::string& text) override { statusText = text; }
-    std::string StatusText() const override { return statusText; }
     int SelectedCategory() const override { return selectedCategory; }
     int SelectedProgram() const override { return selectedProgram; }
     void ShowProgramList(const std::vector<std::string>& names) override {

@@ -1,4 +1,4 @@
-#include "ui/demo/VirtualLampWindow.h"
+#include "VirtualLampWindow.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -45,7 +45,16 @@ VirtualLampWindow::VirtualLampWindow(VirtualLamp& lamp, QWidget* parent)
       unplug_(new QPushButton(QStringLiteral("&Abziehen"), this)) {
     setObjectName(QStringLiteral("VirtualLampWindow"));
     setWindowTitle(QStringLiteral("Virtuelle Lampe"));
+    StyleControls();
+    LayOutControls();
 
+    connect(plug_, &QPushButton::clicked, this, &VirtualLampWindow::Plug);
+    connect(unplug_, &QPushButton::clicked, this, [this] { lamp_.Unplug(); });
+    lamp_.SetChangeListener([this] { ShowLamp(); });
+    ShowLamp();
+}
+
+void VirtualLampWindow::StyleControls() {
     field_->setObjectName(QStringLiteral("lampField"));
     field_->setAccessibleName(QStringLiteral("Lampenfeld"));
     field_->setFixedSize(kFieldSize);
@@ -69,7 +78,9 @@ VirtualLampWindow::VirtualLampWindow(VirtualLamp& lamp, QWidget* parent)
     // Room for a colour command, the longest the program sends, so the window keeps its size.
     hexCommand_->setMinimumWidth(
         hexCommand_->fontMetrics().horizontalAdvance(QStringLiteral("43 30 30 45 43 30 30 0D 0A")));
+}
 
+void VirtualLampWindow::LayOutControls() {
     auto* details = new QFormLayout;
     details->addRow(QStringLiteral("Letzter Befehl (hex):"), hexCommand_);
     details->addRow(QStringLiteral("Letzter Befehl (Text):"), textCommand_);
@@ -86,11 +97,6 @@ VirtualLampWindow::VirtualLampWindow(VirtualLamp& lamp, QWidget* parent)
     layout->addLayout(details);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(plug_, &QPushButton::clicked, this, &VirtualLampWindow::Plug);
-    connect(unplug_, &QPushButton::clicked, this, [this] { lamp_.Unplug(); });
-    lamp_.SetChangeListener([this] { ShowLamp(); });
-    ShowLamp();
 }
 
 VirtualLampWindow::~VirtualLampWindow() {

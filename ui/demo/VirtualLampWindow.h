@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "ui/demo/VirtualLamp.h"
+#include "VirtualLamp.h"
 
 namespace farb {
 
@@ -20,6 +20,8 @@ class VirtualLampWindow : public QWidget {
     ~VirtualLampWindow() override;
 
   private:
+    void StyleControls();
+    void LayOutControls();
     void Plug();
     void ShowLamp();
     void ShowField(const QColor& colour);

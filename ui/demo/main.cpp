@@ -1,14 +1,14 @@
 // The program with a virtual lamp instead of the USB lamp, for trying it out on any machine.
 #include <QApplication>
 #include <QScreen>
-#include <thread>
 
-#include "lamp/SimulatedDriver.h"
-#include "ui/German.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/demo/VirtualLamp.h"
-#include "ui/demo/VirtualLampWindow.h"
+#include "German.h"
+#include "RealSleep.h"
+#include "SimulatedDriver.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "VirtualLamp.h"
+#include "VirtualLampWindow.h"
 
 namespace {
 
@@ -45,8 +45,7 @@ int main(int argc, char* argv[]) {
     driver.SetRecording(false);
     farb::VirtualLamp lamp(driver);
 
-    farb::TForm1 Form1(driver,
-                       [](std::chrono::milliseconds wait) { std::this_thread::sleep_for(wait); });
+    farb::TForm1 Form1(driver, farb::SleepOnThisThread);
     farb::TForm2 Form2;
     farb::VirtualLampWindow lampWindow(lamp);
     Form1.show();

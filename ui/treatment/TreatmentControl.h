@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 
-#include "catalogue/LineFields.h"
-#include "catalogue/ProgramStepTable.h"
-#include "catalogue/TherapyCatalogue.h"
-#include "ui/TreatmentPorts.h"
+#include "LineFields.h"
+#include "ProgramStepTable.h"
+#include "TherapyCatalogue.h"
+#include "TreatmentPorts.h"
 
 namespace farb {
 
@@ -14,6 +14,15 @@ inline constexpr const char* kStatusChoose = "Bitte w\xE4hlen Sie";
 inline constexpr const char* kStatusDuration = "Behandlungsdauer";
 inline constexpr const char* kStatusRemaining = "Restdauer";
 inline constexpr const char* kStatusPause = "Pause";
+
+// Where the operator's treatment stands; the window shows it through the two texts.
+enum class TreatmentState {
+    NothingChosen,  // no time text, kStatusChoose
+    Ready,          // the programme's total, kStatusDuration
+    Running,        // the countdown, kStatusRemaining
+    Paused,         // the time left, kStatusPause
+    Ended,          // 0:00, kStatusRemaining, and the lamp is told "off" every second
+};
 
 // The operator's treatment: programme choice, countdown, and the colour of the current minute.
 class TreatmentControl {
@@ -38,6 +47,7 @@ class TreatmentControl {
 
     void BuildMinuteSchedule(int row);
 
+    TreatmentState State() const { return state_; }
     std::int32_t RemainingSeconds() const { return remainingSeconds_; }
     const std::array<ColourCode, kScheduleMinutes>& MinuteSchedule() const { return schedule_; }
     const ProgramStepTable& Steps() const { return steps_; }
@@ -53,6 +63,7 @@ class TreatmentControl {
     TreatmentLamp& lamp_;
     LineFields fields_;
     ProgramStepTable steps_;
+    TreatmentState state_ = TreatmentState::NothingChosen;
     std::int32_t remainingSeconds_ = 0;
     std::array<ColourCode, kScheduleMinutes> schedule_{};
 };

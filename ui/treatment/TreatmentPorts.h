@@ -3,19 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/ColourCode.h"
+#include "ColourCode.h"
 
 namespace farb {
 
-// What the treatment sees of the window: the two texts and the two list selections.
+// What the treatment shows on the window, the two texts, and what it reads there, the two list
+// selections.
 class TreatmentView {
   public:
     virtual ~TreatmentView() = default;
 
     virtual void SetTimeText(const std::string& text) = 0;
-    virtual std::string TimeText() const = 0;
     virtual void SetStatusText(const std::string& text) = 0;
-    virtual std::string StatusText() const = 0;
 
     // Selected item of the category list and of the programme list; -1 when none is selected.
     virtual int SelectedCategory() const = 0;

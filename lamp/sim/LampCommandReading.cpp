@@ -1,16 +1,16 @@
-#include "ui/demo/LampCommandReading.h"
+#include "LampCommandReading.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
 
+#include "LampWireFormat.h"
+
 namespace farb {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kVersionQuery = "VER";
 constexpr char kColourLetter = 'C';
 constexpr std::size_t kColourCommandLength = 7;
 constexpr std::uint8_t kBinaryStart = 0xFF;

@@ -1,17 +1,13 @@
-#include "lamp/SimulatedDriver.h"
+#include "SimulatedDriver.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <utility>
 
+#include "LampCommandReading.h"
+#include "LampWireFormat.h"
+
 namespace farb {
-
-namespace {
-
-constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::size_t kColourCommandLength = 7;
-
-}  // namespace
 
 std::string_view OperationName(DriverOperation operation) {
     switch (operation) {
@@ -323,19 +319,26 @@ void SimulatedDriver::TakeBytes(Device& device, std::span<const std::uint8_t> by
     device.lineSoFar.append(bytes.begin(), bytes.end());
     std::size_t end;
     while ((end = device.lineSoFar.find(kLineEnd)) != std::string::npos) {
-        AnswerLine(device, std::string_view(device.lineSoFar).substr(0, end));
+        AnswerLine(device, std::string_view(device.lineSoFar).substr(0, end + kLineEnd.size()));
         device.lineSoFar.erase(0, end + kLineEnd.size());
     }
 }
 
+// The lamp answers what it understands, read as the virtual lamp reads it.
 void SimulatedDriver::AnswerLine(Device& device, std::string_view line) {
-    auto& queue = device.answerQueue;
-    if (line == "VER") {
-        queue.insert(queue.end(), device.lamp.versionAnswer.begin(),
-                     device.lamp.versionAnswer.end());
-    } else if (line.size() == kColourCommandLength && line.front() == 'C') {
-        queue.insert(queue.end(), device.lamp.colourAnswer.begin(), device.lamp.colourAnswer.end());
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(line.data()), line.size());
+    const std::string* answer = nullptr;
+    switch (ReadLampCommand(CommandSet::Text, bytes).meaning) {
+        case CommandMeaning::VersionQuery:
+            answer = &device.lamp.versionAnswer;
+            break;
+        case CommandMeaning::Colour:
+            answer = &device.lamp.colourAnswer;
+            break;
+        case CommandMeaning::NotUnderstood:
+            return;
     }
+    device.answerQueue.insert(device.answerQueue.end(), answer->begin(), answer->end());
 }
 
 }  // namespace farb

@@ -1,11 +1,11 @@
-#include "ui/TreatmentControl.h"
+#include "TreatmentControl.h"
 
 #include <algorithm>
 #include <limits>
 #include <string>
 #include <vector>
 
-#include "ui/CountdownText.h"
+#include "CountdownText.h"
 
 namespace farb {
 namespace {
@@ -42,6 +42,7 @@ void TreatmentControl::SelectCategory() {
     timer_.SetTreatmentTimer(false);
     lamp_.LampOff();
     view_.SetStatusText(kStatusChoose);
+    state_ = TreatmentState::NothingChosen;
 }
 
 void TreatmentControl::SelectProgram() {
@@ -55,6 +56,7 @@ void TreatmentControl::SelectProgram() {
     timer_.SetTreatmentTimer(false);
     lamp_.LampOff();
     view_.SetStatusText(kStatusDuration);
+    state_ = TreatmentState::Ready;
 }
 
 void TreatmentControl::StopTreatment() {
@@ -62,19 +64,23 @@ void TreatmentControl::StopTreatment() {
 }
 
 void TreatmentControl::StartTreatment() {
-    if (view_.TimeText().empty()) {
+    if (state_ == TreatmentState::NothingChosen) {
         return;
     }
     timer_.SetTreatmentTimer(true);
     BuildMinuteSchedule(SelectedRow());
     view_.SetStatusText(kStatusRemaining);
+    if (state_ != TreatmentState::Ended) {
+        state_ = TreatmentState::Running;
+    }
 }
 
 void TreatmentControl::PauseTreatment() {
     timer_.SetTreatmentTimer(false);
     lamp_.LampOff();
-    if (!view_.TimeText().empty()) {
+    if (state_ != TreatmentState::NothingChosen) {
         view_.SetStatusText(kStatusPause);
+        state_ = TreatmentState::Paused;
     }
 }
 
@@ -83,11 +89,15 @@ void TreatmentControl::Tick() {
         --remainingSeconds_;
     }
     view_.SetTimeText(RemainingTimeText(remainingSeconds_));
+    if (remainingSeconds_ == 0) {
+        state_ = TreatmentState::Ended;
+    }
     lamp_.SetLampColour(ColourOfElapsedMinute(SelectedRow()));
 }
 
 void TreatmentControl::CloseTreatment() {
-    if (timer_.TreatmentTimerOn() || view_.StatusText() == kStatusPause) {
+    if (state_ == TreatmentState::Running || state_ == TreatmentState::Paused ||
+        state_ == TreatmentState::Ended) {
         timer_.SetTreatmentTimer(false);
         lamp_.LampOff();
     }

@@ -1,12 +1,10 @@
-#include "ui/demo/VirtualLamp.h"
+#include "VirtualLamp.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
+#include "LampLink.h"
 
 namespace farb {
 namespace {
@@ -17,9 +15,9 @@ class VirtualLampTest : public ::testing::Test {
   protected:
     SimulatedDriver driver;
     VirtualLamp lamp{driver};
-    DriverLink link{driver, [](const std::string&) {}};
-    LampDiscovery discovery{link, [](int) {}};
-    LampCommands commands{link, discovery, [](std::chrono::milliseconds) {}, [](bool) {}};
+    LampLink link{driver, {}};
+    LampDiscovery& discovery = link.discovery;
+    LampCommands& commands = link.commands;
     int changes = 0;
 
     void SetUp() override {
