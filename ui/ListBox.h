@@ -5,7 +5,9 @@
 namespace farb {
 
 // A list box that reports every mouse press and every key release, the way the operator's
-// clicks drive the treatment. Only a left press on an item moves the selection.
+// clicks drive the treatment. The selection moves only where an operation follows it: a left
+// press on an item selects that item, keys move it before their release; a drag, a release or
+// a Ctrl toggle never does, and once an item is selected the list always keeps one.
 class ListBox : public QListWidget {
     Q_OBJECT
 
@@ -22,7 +24,17 @@ class ListBox : public QListWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+  private:
+    void Press(QMouseEvent* event);
+    void SelectRow(int row);
+    bool IsCut(const QModelIndex& index) const;
 };
 
 }  // namespace farb

@@ -58,6 +58,12 @@ void TreatmentControl::SelectProgram() {
 }
 
 void TreatmentControl::StopTreatment() {
+    if (SelectedRow() < 0 && timer_.TreatmentTimerOn()) {
+        // Without a programme to return to, Stop still ends the running treatment.
+        timer_.SetTreatmentTimer(false);
+        lamp_.LampOff();
+        return;
+    }
     SelectProgram();
 }
 

@@ -6,6 +6,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "lamp/SimulatedDriver.h"
@@ -21,6 +24,35 @@ namespace {
 constexpr std::string_view kFaultyCatalogue[] = {
     "Gut\t\t", "Rot\trot\t2", "Schlecht\t\t", "Davor\tgelb\t1", "Kaputt\trot\tzwei",
 };
+
+double Luminance(QColor colour) {
+    const auto channel = [](double value) {
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+// The contrast of the most distant pixel against the most common one, the background.
+double TextContrast(const QImage& image) {
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    const QRgb background =
+        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+    const double base = Luminance(QColor(background));
+    double best = 1;
+    for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it) {
+        const double other = Luminance(QColor(*it));
+        best = std::max(best, (std::max(base, other) + 0.05) / (std::min(base, other) + 0.05));
+    }
+    return best;
+}
 
 }  // namespace
 
@@ -70,6 +102,15 @@ class WindowTest : public QObject {
         const QPoint centre = box->visualItemRect(box->item(row)).center();
         QTest::mousePress(box->viewport(), button, {}, centre);
         QTest::mouseRelease(box->viewport(), button, {}, centre);
+    }
+    QPoint ItemCentre(const char* list, int row) {
+        ListBox* box = Control<ListBox>(list);
+        return box->visualItemRect(box->item(row)).center();
+    }
+    void ShowActive() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_COMPARE(notices, 1);
     }
     std::vector<std::uint8_t> LampBytes() { return driver.BytesReceivedBy(lampId); }
     static std::vector<std::uint8_t> Bytes(std::string_view text) {
@@ -309,6 +350,135 @@ class WindowTest : public QObject {
         for (const char* label : {"LStart", "LPAUSE", "LSTOp"}) {
             QVERIFY(!Control<QLabel>(label)->isVisibleTo(form.get()));
         }
+    }
+
+    void aDragLeavesTheSelectionOnThePressedItem() {
+        ShowActive();
+        ListBox* lbg = Control<ListBox>("lbg");
+        const int antiAging =
+            lbg->row(lbg->findItems(QStringLiteral("Anti-Aging"), Qt::MatchExactly).value(0));
+        QVERIFY(antiAging > 0);
+        QTest::mousePress(lbg->viewport(), Qt::LeftButton, {}, ItemCentre("lbg", 0));
+        QTest::mouseMove(lbg->viewport(), ItemCentre("lbg", antiAging));
+        QTest::mouseRelease(lbg->viewport(), Qt::LeftButton, {}, ItemCentre("lbg", antiAging));
+        QCOMPARE(lbg->SelectedIndex(), 0);
+        PressAt({700, 330});
+        form->Timer1Timer();
+        QCOMPARE(Text("lt"), QStringLiteral("18:59"));
+        QCOMPARE(LampBytes().back(), 0x42);  // Adipositas' first minute: green
+
+        ListBox* lbh = Control<ListBox>("lbh");
+        QTest::mousePress(lbh->viewport(), Qt::LeftButton, Qt::ShiftModifier, ItemCentre("lbh", 2));
+        QTest::mouseMove(lbh->viewport(), ItemCentre("lbh", 5));
+        QTest::mouseRelease(lbh->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                            ItemCentre("lbh", 5));
+        QCOMPARE(lbh->SelectedIndex(), 2);
+        QCOMPARE(lbg->item(0)->text(), QStringLiteral("Asthma"));
+    }
+
+    void ctrlClickAndCtrlSpaceKeepTheSelection() {
+        ListBox* lbg = Control<ListBox>("lbg");
+        PressItem("lbg", 0);
+        QTest::mouseClick(lbg->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          ItemCentre("lbg", 0));
+        QTest::keyClick(lbg, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(lbg->SelectedIndex(), 0);
+        PressAt({700, 330});
+        form->Timer1Timer();
+        QCOMPARE(LampBytes().back(), 0x42);
+        PressAt({700, 480});
+        QVERIFY(!Control<QTimer>("Timer1")->isActive());
+        QCOMPARE(Text("lt"), QStringLiteral("19:00"));
+
+        ListBox* lbh = Control<ListBox>("lbh");
+        QTest::mouseClick(lbh->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          ItemCentre("lbh", 0));
+        QCOMPARE(lbh->SelectedIndex(), 0);
+        PressItem("lbh", 3, Qt::RightButton);
+        QCOMPARE(lbg->count(), 16);  // still the first category's programmes
+    }
+
+    void tabThenDownChoosesTheFirstProgramme() {
+        ShowActive();
+        PressItem("lbh", 2);
+        QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+        ListBox* lbg = Control<ListBox>("lbg");
+        QCOMPARE(QApplication::focusWidget(), lbg);
+        QCOMPARE(Text("lt"), QString());
+        QTest::keyClick(form->windowHandle(), Qt::Key_Down);
+        QCOMPARE(lbg->SelectedIndex(), 0);
+        QCOMPARE(Text("lt"),
+                 QStringLiteral("%1:00").arg(form->Treatment().Steps().ProgramTotals(0)));
+    }
+
+    void everyPressOfADoubleClickCounts() {
+        PressItem("lbg", 0);
+        PressAt({700, 330});
+        const std::size_t before = LampBytes().size();
+        ListBox* lbh = Control<ListBox>("lbh");
+        QTest::mouseClick(lbh->viewport(), Qt::LeftButton, {}, ItemCentre("lbh", 1));
+        QTest::mouseDClick(lbh->viewport(), Qt::LeftButton, {}, ItemCentre("lbh", 1));
+        QTest::mouseRelease(lbh->viewport(), Qt::LeftButton, {}, ItemCentre("lbh", 1));
+        QCOMPARE(LampBytes().size(), before + 4);  // two choices, two offs
+        QCOMPARE(Control<ListBox>("lbg")->count(), 19);
+    }
+
+    void aHoverLabelStaysUnderThePointerAndIgnoresPresses() {
+        MoveTo({700, 330});
+        MoveTo({770, 330});  // on "Start", beside the hot spot
+        QVERIFY(Control<QLabel>("LStart")->isVisibleTo(form.get()));
+        PressAt({770, 330});
+        QCOMPARE(Text("Label1"), QStringLiteral("Bitte w\u00e4hlen Sie"));
+        QVERIFY(LampBytes().empty());
+        MoveTo({770, 360});
+        QVERIFY(!Control<QLabel>("LStart")->isVisibleTo(form.get()));
+    }
+
+    void stopEndsARunningTreatmentWithoutAProgramme() {
+        CreateForm(kFaultyCatalogue);
+        PressItem("lbg", 0);
+        PressAt({700, 330});
+        PressItem("lbh", 1);  // the faulty category ends the event with the list half filled
+        QCOMPARE(Control<ListBox>("lbg")->SelectedIndex(), -1);
+        form->Timer1Timer();
+        QCOMPARE(LampBytes().back(), 0x4B);
+        driver.ClearRecord();
+        PressAt({700, 480});
+        QVERIFY(!Control<QTimer>("Timer1")->isActive());
+        QCOMPARE(LampBytes(), Bytes("\xFF\x4B"));
+    }
+
+    void theStatusBoxIsLegibleInBothStates() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QComboBox* status = Control<QComboBox>("ComboBox1");
+        for (int item : {0, 1}) {
+            status->setCurrentIndex(item);
+            QVERIFY2(
+                TextContrast(status->grab(status->rect().adjusted(3, 3, -24, -3)).toImage()) >= 4.5,
+                qPrintable(status->currentText()));
+        }
+        QVERIFY(!status->isEnabled());
+        QCOMPARE(status->count(), 4);
+    }
+
+    void aCutNameShowsWholeAsTooltip() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        ListBox* lbg = Control<ListBox>("lbg");
+        const QString cut = QStringLiteral("Anti-Raucher mehrere Tage anwend.");
+        const int row = lbg->row(lbg->findItems(cut, Qt::MatchExactly).value(0));
+        QVERIFY(row >= 0);
+        const auto hoverTip = [&](int item) {
+            const QPoint at = ItemCentre("lbg", item);
+            QHelpEvent help(QEvent::ToolTip, at, lbg->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(lbg->viewport(), &help);
+        };
+        hoverTip(row);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), cut);
+        hoverTip(0);  // "Adipositas (Fettsucht" fits
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
     void closingARunningTreatmentSwitchesTheLampOff() {
