@@ -10,9 +10,13 @@ if [[ -z "${DISPLAY_UNDER_TEST:-}" ]]; then
 fi
 
 export LC_ALL=C.UTF-8
+# A runtime directory of its own, so a program running elsewhere on the machine does not make
+# this start a second one.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
 "$program" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 window_exists() {
     local tree
