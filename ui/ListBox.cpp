@@ -74,26 +74,50 @@ void ListBox::SelectRow(int row) {
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
-    const int before = SelectedIndex();
-    if (before < 0 && count() > 0 && MovesFromNothing(event)) {
-        // Tab leaves the first item current but unselected; the first arrow selects it rather
-        // than stepping past it.
-        SelectRow(std::max(currentRow(), 0));
-        event->accept();
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        // The focus moves at the press; the release then arrives at the next control.
+        QListWidget::keyPressEvent(event);
         return;
     }
-    QListWidget::keyPressEvent(event);
-    if (before >= 0 && SelectedIndex() < 0) {
-        // Ctrl+Space toggles the selected item off; a single-choice list keeps it.
-        SelectRow(before);
+    // A key moves the selection at its release, together with the operation that release
+    // runs, so no tick ever sees a selection whose programme was not chosen. A held key steps
+    // once.
+    if (!event->isAutoRepeat()) {
+        pressed_[event->key()].reset(event->clone());
     }
+    event->accept();
 }
 
 void ListBox::keyReleaseEvent(QKeyEvent* event) {
     QListWidget::keyReleaseEvent(event);
     // A key held down repeats its release; the operator pressed it only once.
-    if (!event->isAutoRepeat()) {
-        emit KeyUp(event->key());
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    if (const auto press = pressed_.extract(event->key())) {
+        MoveSelection(*press.mapped());
+    }
+    emit KeyUp(event->key());
+}
+
+// A key pressed here and released elsewhere counts there.
+void ListBox::focusOutEvent(QFocusEvent* event) {
+    pressed_.clear();
+    QListWidget::focusOutEvent(event);
+}
+
+void ListBox::MoveSelection(QKeyEvent& press) {
+    const int before = SelectedIndex();
+    if (before < 0 && count() > 0 && MovesFromNothing(&press)) {
+        // Tab leaves the first item current but unselected; the first arrow selects it rather
+        // than stepping past it.
+        SelectRow(std::max(currentRow(), 0));
+        return;
+    }
+    QListWidget::keyPressEvent(&press);
+    if (before >= 0 && SelectedIndex() < 0) {
+        // Ctrl+Space toggles the selected item off; a single-choice list keeps it.
+        SelectRow(before);
     }
 }
 

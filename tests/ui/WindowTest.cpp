@@ -411,6 +411,24 @@ class WindowTest : public QObject {
                  QStringLiteral("%1:00").arg(form->Treatment().Steps().ProgramTotals(0)));
     }
 
+    void aKeyMovesTheSelectionWithTheOperationOfItsRelease() {
+        PressItem("lbg", 0);
+        PressAt({700, 330});
+        ListBox* lbg = Control<ListBox>("lbg");
+        QTest::keyPress(lbg, Qt::Key_Down);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(lbg, &repeat);
+        QCOMPARE(lbg->SelectedIndex(), 0);
+        form->Timer1Timer();  // a tick while the key is down still runs Adipositas
+        QCOMPARE(Text("lt"), QStringLiteral("18:59"));
+        QCOMPARE(LampBytes().back(), 0x42);
+        QTest::keyRelease(lbg, Qt::Key_Down);
+        QCOMPARE(lbg->SelectedIndex(), 1);
+        QCOMPARE(Text("lt"),
+                 QStringLiteral("%1:00").arg(form->Treatment().Steps().ProgramTotals(1)));
+        QVERIFY(!Control<QTimer>("Timer1")->isActive());
+    }
+
     void everyPressOfADoubleClickCounts() {
         PressItem("lbg", 0);
         PressAt({700, 330});
