@@ -191,18 +191,6 @@ TEST_F(TreatmentControlTest, ProgrammeEventsWithoutASelectionAreIgnored) {
     EXPECT_EQ(view.statusText, "Bitte w\xE4hlen Sie");
 }
 
-TEST_F(TreatmentControlTest, StopEndsARunningTreatmentThatLostItsProgramme) {
-    Choose(kAdipositas);
-    control.StartTreatment();
-    Ticks(2);
-    view.selectedProgram = -1;
-    lamp.sent.clear();
-
-    control.StopTreatment();
-    EXPECT_FALSE(timer.on);
-    EXPECT_EQ(lamp.sent, std::vector<ColourCode>{kColourOff});
-}
-
 TEST_F(TreatmentControlTest, StartWhileRunningChangesNothingButTheSchedule) {
     Choose(kAdipositas);
     control.StartTreatment();
