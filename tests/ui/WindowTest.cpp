@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -14,6 +15,7 @@
 #include "tests/ui/FindControl.h"
 #include "ui/Dialogs.h"
 #include "ui/ListBox.h"
+#include "ui/SingleInstance.h"
 #include "ui/Unit1.h"
 
 using namespace farb;
@@ -455,6 +457,17 @@ class WindowTest : public QObject {
             QTRY_COMPARE(QToolTip::isVisible(), item == 5);
             QCOMPARE(QToolTip::text(), item == 5 ? lbg->item(5)->text() : QString());
         }
+    }
+
+    void aSecondInstanceKnocksAtTheRunningOne() {
+        const QTemporaryDir session;
+        SingleInstance running(session.path(), QStringLiteral("farbprogramm"));
+        SingleInstance second(session.path(), QStringLiteral("farbprogramm"));
+        QVERIFY(running.Claim());
+        QVERIFY(!second.Claim());
+        QSignalSpy knocks(&running, &SingleInstance::Knocked);
+        second.KnockAtRunning();
+        QTRY_COMPARE(knocks.count(), 1);
     }
 
     void closingARunningTreatmentSwitchesTheLampOff() {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program in a real X server without a window manager, checks that the main
 # window and the medical notice come up, answers the notice and saves a screenshot. Then starts
-# it again: the second start must leave the lamp driver alone, say so in a box and end, and the
-# first window gets the focus. Killed outright, the first must not block the next start.
+# it again: the second start must leave the lamp driver alone, say so in a box and end. Killed
+# outright, the first must not block the next start.
 # Usage: start_in_x_server.sh PROGRAM SCREENSHOT_TOOL OUTPUT.png
 set -euo pipefail
 program=$1 screenshot=$2 output=$3
@@ -80,7 +80,6 @@ status=0
 wait "$second" || status=$?
 [[ $status -eq 1 ]] || fail "the second start ended with $status"
 grep -q "find library=libftd2xx" "$logs/second" && fail "the second start loaded the driver"
-until_true '[[ "$(xdotool getwindowfocus)" == "$main" ]]' "the running window got no focus"
 
 kill -KILL "$pid"
 wait "$pid" 2>/dev/null || true
