@@ -1,4 +1,4 @@
-#include "ui/SingleInstance.h"
+#include "SingleInstance.h"
 
 #include <QDir>
 #include <QLocalSocket>

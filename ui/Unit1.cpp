@@ -1,11 +1,11 @@
-#include "ui/Unit1.h"
+#include "Unit1.h"
 
 #include <QCloseEvent>
 #include <QScreen>
 
-#include "catalogue/CategoryList.h"
-#include "lamp/ConnectionStatus.h"
-#include "ui/Artwork.h"
+#include "Artwork.h"
+#include "CategoryList.h"
+#include "ConnectionStatus.h"
 
 namespace farb {
 

@@ -2,12 +2,12 @@
 #include <QMessageBox>
 #include <thread>
 
-#include "lamp/SystemDriver.h"
-#include "ui/Dialogs.h"
-#include "ui/German.h"
-#include "ui/SingleInstance.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "Dialogs.h"
+#include "German.h"
+#include "SingleInstance.h"
+#include "SystemDriver.h"
+#include "Unit1.h"
+#include "Unit2.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <cmath>
 #include <memory>
 
-#include "lamp/SimulatedDriver.h"
-#include "tests/ui/FindControl.h"
-#include "ui/Dialogs.h"
-#include "ui/ListBox.h"
-#include "ui/SingleInstance.h"
-#include "ui/Unit1.h"
+#include "Dialogs.h"
+#include "FindControl.h"
+#include "ListBox.h"
+#include "SimulatedDriver.h"
+#include "SingleInstance.h"
+#include "Unit1.h"
 
 using namespace farb;
 
