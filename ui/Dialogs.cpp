@@ -10,6 +10,8 @@ const char* const kNoticeTitle = "Wichtiger Hinweis";
 const char* const kNoticeText = "Die Licht und Farbterapie ersetzt nicht den Arztbesuch";
 const char* const kDriverErrorTitle = "Fehler";
 const char* const kProgramTitle = "Farbprogramm";
+const char* const kAlreadyRunningText =
+    "Das Farbprogramm l\xE4uft bereits. Es kann nur ein Farbprogramm die Lampe steuern.";
 }  // namespace
 
 std::unique_ptr<QMessageBox> CreateNoticeBox(QWidget* parent) {
@@ -27,6 +29,14 @@ std::unique_ptr<QMessageBox> CreateErrorBox(QWidget* parent, const QString& titl
                                             const QString& text) {
     auto box =
         std::make_unique<QMessageBox>(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    return box;
+}
+
+std::unique_ptr<QMessageBox> CreateAlreadyRunningBox() {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Information, QString::fromLatin1(kProgramTitle),
+                                      QString::fromLatin1(kAlreadyRunningText), QMessageBox::Ok);
     box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     return box;
 }

@@ -21,6 +21,8 @@ struct Dialogs {
 std::unique_ptr<QMessageBox> CreateNoticeBox(QWidget* parent);
 std::unique_ptr<QMessageBox> CreateErrorBox(QWidget* parent, const QString& title,
                                             const QString& text);
+// Told to a second start while the program already runs.
+std::unique_ptr<QMessageBox> CreateAlreadyRunningBox();
 
 Dialogs ModalDialogs(QWidget* parent);
 

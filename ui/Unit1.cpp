@@ -114,6 +114,12 @@ void TForm1::LayOutControls() {
                          QStringLiteral("USB"), QStringLiteral("USB")});
     ComboBox1->setCurrentIndex(kStatusItemNotSelected);
     ComboBox1->setEnabled(false);
+    // Disabled, the box would draw its text in a grey the operator can hardly read.
+    QPalette legible = ComboBox1->palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText}) {
+        legible.setColor(QPalette::Disabled, role, legible.color(QPalette::Active, role));
+    }
+    ComboBox1->setPalette(legible);
     ComboBox1->setFocusPolicy(Qt::NoFocus);
 
     StyleWhiteLabel(Label1, QStringLiteral("Label1"), {608, 224, 201, 22},
@@ -130,6 +136,10 @@ void TForm1::LayOutControls() {
     StyleWhiteLabel(LPAUSE, QStringLiteral("LPAUSE"), {736, 397, 54, 22}, QStringLiteral("Pause"));
     StyleWhiteLabel(LSTOp, QStringLiteral("LSTOp"), {744, 472, 40, 22}, QStringLiteral("Stop"));
     for (QLabel* hover : {LStart, LPAUSE, LSTOp}) {
+        // A move over the label must not reach the picture behind it, which hides the labels;
+        // the label takes the move and any press and does nothing with them.
+        hover->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        hover->setAttribute(Qt::WA_NoMousePropagation);
         hover->hide();
     }
 

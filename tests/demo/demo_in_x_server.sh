@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the demo in a real X server without a window manager: answers the notice, plugs in the
 # virtual text lamp, chooses "Grippe", presses Start and waits for the first minute's green in
-# the virtual lamp's window; then saves a screenshot of both windows.
+# the virtual lamp's window; then saves a screenshot of both windows. A second demo whose notice
+# is cancelled must end.
 # Usage: demo_in_x_server.sh DEMO SCREEN_COLOUR_COUNT SCREENSHOT_TOOL OUTPUT.png
 set -euo pipefail
 demo=$1 count_colour=$2 screenshot=$3 output=$4
@@ -80,4 +81,17 @@ click_at "$main" 712 332
 wait_for_colour "$lamp" "$green" "$field_pixels" "green of the first tick"
 
 "$screenshot" "$output"
-echo "the first tick's green reached the virtual lamp; screenshot in $output"
+
+# A second demo whose notice is cancelled must end with its main window, though its lamp
+# window is still open.
+"$demo" &
+cancelled=$!
+trap 'kill "$pid" "$cancelled" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+wait_for_window "Wichtiger Hinweis"
+xdotool windowfocus --sync "$(window_of "Wichtiger Hinweis")" key Escape
+for _ in $(seq 1 50); do
+    kill -0 "$cancelled" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$cancelled" 2>/dev/null && fail "the demo ran on after its notice was cancelled"
+echo "the first tick's green reached the virtual lamp; screenshot in $output; a cancelled demo ended"

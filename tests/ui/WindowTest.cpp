@@ -4,14 +4,22 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "Dialogs.h"
 #include "FindControl.h"
+#include "LineFields.h"
 #include "ListBox.h"
+#include "ProgramStepTable.h"
 #include "SimulatedDriver.h"
+#include "SingleInstance.h"
 #include "Unit1.h"
 
 using namespace farb;
@@ -21,6 +29,24 @@ namespace {
 constexpr std::string_view kFaultyCatalogue[] = {
     "Gut\t\t", "Rot\trot\t2", "Schlecht\t\t", "Davor\tgelb\t1", "Kaputt\trot\tzwei",
 };
+
+// The contrast of the lightest against the darkest pixel, as the WCAG luminance counts it.
+double Contrast(const QImage& image) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    double darkest = 1, lightest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const double luminance = 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                                     0.0722 * linear(c.blueF());
+            darkest = std::min(darkest, luminance);
+            lightest = std::max(lightest, luminance);
+        }
+    }
+    return (lightest + 0.05) / (darkest + 0.05);
+}
 
 }  // namespace
 
@@ -70,6 +96,15 @@ class WindowTest : public QObject {
         const QPoint centre = box->visualItemRect(box->item(row)).center();
         QTest::mousePress(box->viewport(), button, {}, centre);
         QTest::mouseRelease(box->viewport(), button, {}, centre);
+    }
+    QPoint ItemCentre(const char* list, int row) {
+        ListBox* box = Control<ListBox>(list);
+        return box->visualItemRect(box->item(row)).center();
+    }
+    void ShowActive() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_COMPARE(notices, 1);
     }
     std::vector<std::uint8_t> LampBytes() { return driver.BytesReceivedBy(lampId); }
     static std::vector<std::uint8_t> Bytes(std::string_view text) {
@@ -309,6 +344,140 @@ class WindowTest : public QObject {
         for (const char* label : {"LStart", "LPAUSE", "LSTOp"}) {
             QVERIFY(!Control<QLabel>(label)->isVisibleTo(form.get()));
         }
+    }
+
+    void dragsAndCtrlTogglesLeaveTheSelectionOnThePressedItem() {
+        ShowActive();
+        ListBox* lbg = Control<ListBox>("lbg");
+        const QPoint antiAging = ItemCentre("lbg", 3);
+        QCOMPARE(lbg->item(3)->text(), QStringLiteral("Anti-Aging"));
+        QTest::mousePress(lbg->viewport(), Qt::LeftButton, {}, ItemCentre("lbg", 0));
+        QTest::mouseMove(lbg->viewport(), antiAging);
+        QTest::mouseRelease(lbg->viewport(), Qt::LeftButton, {}, antiAging);
+        QTest::mouseClick(lbg->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          ItemCentre("lbg", 0));
+        QTest::keyClick(lbg, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(lbg->SelectedIndex(), 0);
+        PressAt({700, 330});
+        form->Timer1Timer();
+        QCOMPARE(Text("lt"), QStringLiteral("18:59"));
+        QCOMPARE(LampBytes().back(), 0x42);  // Adipositas' first minute: green
+
+        ListBox* lbh = Control<ListBox>("lbh");
+        QTest::mousePress(lbh->viewport(), Qt::LeftButton, Qt::ShiftModifier, ItemCentre("lbh", 2));
+        QTest::mouseMove(lbh->viewport(), ItemCentre("lbh", 5));
+        QTest::mouseRelease(lbh->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                            ItemCentre("lbh", 5));
+        QTest::mouseClick(lbh->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          ItemCentre("lbh", 2));
+        PressItem("lbh", 7, Qt::RightButton);
+        QCOMPARE(lbh->SelectedIndex(), 2);
+        QCOMPARE(lbg->item(0)->text(), QStringLiteral("Asthma"));
+    }
+
+    void tabThenDownChoosesTheFirstProgrammeAndKeysMoveWithTheirRelease() {
+        ShowActive();
+        PressItem("lbh", 2);
+        QWindow* window = form->windowHandle();
+        QTest::keyClick(window, Qt::Key_Tab);
+        ListBox* lbg = Control<ListBox>("lbg");
+        QCOMPARE(QApplication::focusWidget(), lbg);
+        QCOMPARE(Text("lt"), QString());
+        QTest::keyClick(window, Qt::Key_Down);
+        QCOMPARE(lbg->SelectedIndex(), 0);
+        LineFields fields;
+        std::vector<std::string> names;
+        ProgramStepTable steps;
+        steps.FillProgramList(ShippedCatalogue(), 2, fields, names);
+        const int total = steps.ProgramTotals(0);
+        QCOMPARE(Text("lt"), QStringLiteral("%1:00").arg(total));
+
+        PressAt({700, 330});
+        QTest::keyPress(window, Qt::Key_Down);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(lbg, &repeat);
+        QCOMPARE(lbg->SelectedIndex(), 0);
+        form->Timer1Timer();  // a tick while the key is down still belongs to the first programme
+        QCOMPARE(Text("lt"), QStringLiteral("%1:59").arg(total - 1));
+        QTest::keyRelease(window, Qt::Key_Down);
+        QCOMPARE(lbg->SelectedIndex(), 1);
+        QVERIFY(!Control<QTimer>("Timer1")->isActive());
+    }
+
+    void everyPressOfADoubleClickCounts() {
+        PressItem("lbg", 0);
+        PressAt({700, 330});
+        const std::size_t before = LampBytes().size();
+        ListBox* lbh = Control<ListBox>("lbh");
+        QTest::mouseClick(lbh->viewport(), Qt::LeftButton, {}, ItemCentre("lbh", 1));
+        QTest::mouseDClick(lbh->viewport(), Qt::LeftButton, {}, ItemCentre("lbh", 1));
+        QTest::mouseRelease(lbh->viewport(), Qt::LeftButton, {}, ItemCentre("lbh", 1));
+        QCOMPARE(LampBytes().size(), before + 4);  // two choices, two offs
+        QCOMPARE(Control<ListBox>("lbg")->count(), 19);
+    }
+
+    void aHoverLabelStaysUnderThePointerAndIgnoresPresses() {
+        MoveTo({700, 330});
+        MoveTo({770, 330});  // on "Start", beside the hot spot
+        QVERIFY(Control<QLabel>("LStart")->isVisibleTo(form.get()));
+        PressAt({770, 330});
+        QCOMPARE(Text("Label1"), QStringLiteral("Bitte w\u00e4hlen Sie"));
+        QVERIFY(LampBytes().empty());
+        MoveTo({770, 360});
+        QVERIFY(!Control<QLabel>("LStart")->isVisibleTo(form.get()));
+    }
+
+    void stopEndsARunningTreatmentWithoutAProgramme() {
+        CreateForm(kFaultyCatalogue);
+        PressItem("lbg", 0);
+        PressAt({700, 330});
+        PressItem("lbh", 1);  // the faulty category ends the event with the list half filled
+        QCOMPARE(Control<ListBox>("lbg")->SelectedIndex(), -1);
+        form->Timer1Timer();
+        QCOMPARE(LampBytes().back(), 0x4B);
+        driver.ClearRecord();
+        PressAt({700, 480});
+        QVERIFY(!Control<QTimer>("Timer1")->isActive());
+        QCOMPARE(LampBytes(), Bytes("\xFF\x4B"));
+        QCOMPARE(Text("lt"), QString());
+        QCOMPARE(Text("Label1"), QStringLiteral("Bitte w\u00e4hlen Sie"));
+    }
+
+    void theStatusBoxIsLegibleInBothStates() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QComboBox* status = Control<QComboBox>("ComboBox1");
+        for (int item : {0, 1}) {
+            status->setCurrentIndex(
+                item);  // inside the frame, left of the arrow: text on its ground
+            QVERIFY(Contrast(status->grab(status->rect().adjusted(3, 3, -24, -3)).toImage()) >=
+                    4.5);
+        }
+    }
+
+    void aCutNameShowsWholeAsTooltip() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        ListBox* lbg = Control<ListBox>("lbg");
+        QCOMPARE(lbg->item(5)->text(), QStringLiteral("Anti-Raucher mehrere Tage anwend."));
+        for (int item : {5, 0}) {  // "Adipositas (Fettsucht" fits
+            const QPoint at = ItemCentre("lbg", item);
+            QHelpEvent help(QEvent::ToolTip, at, lbg->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(lbg->viewport(), &help);
+            QTRY_COMPARE(QToolTip::isVisible(), item == 5);
+            QCOMPARE(QToolTip::text(), item == 5 ? lbg->item(5)->text() : QString());
+        }
+    }
+
+    void aSecondInstanceKnocksAtTheRunningOne() {
+        const QTemporaryDir session;
+        SingleInstance running(session.path(), QStringLiteral("farbprogramm"));
+        SingleInstance second(session.path(), QStringLiteral("farbprogramm"));
+        QVERIFY(running.Claim());
+        QVERIFY(!second.Claim());
+        QSignalSpy knocks(&running, &SingleInstance::Knocked);
+        second.KnockAtRunning();
+        QTRY_COMPARE(knocks.count(), 1);
     }
 
     void closingARunningTreatmentSwitchesTheLampOff() {

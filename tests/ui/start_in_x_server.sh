@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program in a real X server without a window manager, checks that the main
-# window and the medical notice come up, answers the notice and saves a screenshot.
+# window and the medical notice come up, answers the notice and saves a screenshot. Then starts
+# it again: the second start must leave the lamp driver alone, say so in a box and end. Killed
+# outright, the first must not block the next start.
 # Usage: start_in_x_server.sh PROGRAM SCREENSHOT_TOOL OUTPUT.png
 set -euo pipefail
 program=$1 screenshot=$2 output=$3
@@ -10,9 +12,15 @@ if [[ -z "${DISPLAY_UNDER_TEST:-}" ]]; then
 fi
 
 export LC_ALL=C.UTF-8
-"$program" &
+# A runtime directory of its own, so a program running elsewhere on the machine does not make
+# this start a second one.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+logs=$(mktemp -d)
+# The loader names each library a process asks for; the lamp driver asks for libftd2xx first.
+LD_DEBUG=libs "$program" 2>"$logs/first" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" "${second:-}" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR" "$logs"' EXIT
 
 window_exists() {
     local tree
@@ -47,4 +55,37 @@ fi
 kill -0 "$pid" || { echo "the program ended after OK" >&2; exit 1; }
 
 "$screenshot" "$output"
-echo "window and notice came up; screenshot in $output"
+
+fail() {
+    echo "$*" >&2
+    exit 1
+}
+shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+until_true() {
+    for _ in $(seq 1 50); do
+        eval "$1" && return 0
+        sleep 0.1
+    done
+    fail "$2"
+}
+main=$(shown "Lanvo Farbprogram  V1.15")
+grep -q "find library=libftd2xx" "$logs/first" || fail "the loader log shows no driver load"
+LD_DEBUG=libs "$program" 2>"$logs/second" &
+second=$!
+until_true '[[ -n "$(shown Farbprogramm)" ]]' "the second start showed no box"
+[[ "$(shown "Lanvo Farbprogram  V1.15")" == "$main" ]] || fail "the second start opened a window"
+xdotool windowfocus --sync "$(shown Farbprogramm)" key Return
+until_true '! kill -0 "$second" 2>/dev/null' "the second start did not end"
+status=0
+wait "$second" || status=$?
+[[ $status -eq 1 ]] || fail "the second start ended with $status"
+grep -q "find library=libftd2xx" "$logs/second" && fail "the second start loaded the driver"
+
+kill -KILL "$pid"
+wait "$pid" 2>/dev/null || true
+[[ -e "$XDG_RUNTIME_DIR/farbprogramm.lock" ]] || fail "the killed run left no lock to test with"
+"$program" 2>/dev/null &
+pid=$!
+wait_for_window "Wichtiger Hinweis"
+[[ -z "$(shown Farbprogramm)" ]] || fail "the lock of the killed run blocked the next start"
+echo "window and notice came up; screenshot in $output; a second start told and ended"

@@ -45,6 +45,8 @@ VirtualLampWindow::VirtualLampWindow(VirtualLamp& lamp, QWidget* parent)
       unplug_(new QPushButton(QStringLiteral("&Abziehen"), this)) {
     setObjectName(QStringLiteral("VirtualLampWindow"));
     setWindowTitle(QStringLiteral("Virtuelle Lampe"));
+    // The lamp window only accompanies the main window: the program ends with that one.
+    setAttribute(Qt::WA_QuitOnClose, false);
     StyleControls();
     LayOutControls();
 

@@ -60,6 +60,16 @@ void TreatmentControl::SelectProgram() {
 }
 
 void TreatmentControl::StopTreatment() {
+    if (SelectedRow() < 0 && state_ != TreatmentState::NothingChosen) {
+        // A category change that failed half way leaves no programme to return to; Stop still
+        // ends the treatment, and the window shows that nothing is chosen.
+        view_.SetTimeText("");
+        timer_.SetTreatmentTimer(false);
+        lamp_.LampOff();
+        view_.SetStatusText(kStatusChoose);
+        state_ = TreatmentState::NothingChosen;
+        return;
+    }
     SelectProgram();
 }
 
