@@ -79,11 +79,15 @@ void TreatmentControl::PauseTreatment() {
 }
 
 void TreatmentControl::Tick() {
-    if (remainingSeconds_ > 0) {
+    const bool counting = remainingSeconds_ > 0;
+    if (counting) {
         --remainingSeconds_;
     }
     view_.SetTimeText(RemainingTimeText(remainingSeconds_));
     lamp_.SetLampColour(ColourOfElapsedMinute(SelectedRow()));
+    if (counting && remainingSeconds_ == 0) {
+        view_.AskForAttention();
+    }
 }
 
 void TreatmentControl::CloseTreatment() {
