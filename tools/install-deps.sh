@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libjpeg62-turbo-dev libftdi1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-utils xdotool fonts-liberation2
+    xvfb xauth x11-utils xdotool fonts-liberation2 librsvg2-bin
+    dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream
 )

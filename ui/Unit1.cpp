@@ -6,6 +6,7 @@
 #include "catalogue/CategoryList.h"
 #include "lamp/ConnectionStatus.h"
 #include "ui/Artwork.h"
+#include "ui/ProgramIcon.h"
 
 namespace farb {
 
@@ -90,6 +91,7 @@ TForm1::TForm1(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs,
 void TForm1::LayOutControls() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lanvo Farbprogram  V1.15"));
+    setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientSize);

@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("farbprogramm"));
+    // Docks and task bars group the window with this menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.lanvo.farbprogramm"));
     farb::InstallGermanTranslations(application);
 
     const std::unique_ptr<farb::FtDriver> driver = farb::CreateSystemDriver();

@@ -5,6 +5,7 @@
 
 #include "lamp/SimulatedDriver.h"
 #include "ui/German.h"
+#include "ui/ProgramIcon.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/demo/VirtualLamp.h"
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
                        [](std::chrono::milliseconds wait) { std::this_thread::sleep_for(wait); });
     farb::TForm2 Form2;
     farb::VirtualLampWindow lampWindow(lamp);
+    lampWindow.setWindowIcon(farb::ProgramIcon());
     Form1.show();
     PlaceSideBySide(Form1, lampWindow);
     lampWindow.show();
