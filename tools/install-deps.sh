@@ -11,7 +11,7 @@ packages=(
     xvfb xauth x11-utils xdotool fonts-liberation2 librsvg2-bin
     dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
     clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
