@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the program and the tests need.
-# Idempotent: prints nothing and touches nothing when all of them are present.
+# Idempotent: prints nothing and touches nothing when all of them are present. Run by a user other
+# than root, it asks for sudo for the installation alone.
 set -euo pipefail
 
 packages=(
@@ -21,11 +22,16 @@ for package in "${packages[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
+as_root=()
 if [[ $(id -u) -ne 0 ]]; then
-    echo "Missing packages: ${missing[*]}; run this script as root to install them." >&2
-    exit 1
+    if ! command -v sudo >/dev/null; then
+        echo "Missing packages: ${missing[*]}; run this script as root to install them." >&2
+        exit 1
+    fi
+    as_root=(sudo)
 fi
 echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# sudo drops the environment; env hands the setting to apt-get either way.
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
