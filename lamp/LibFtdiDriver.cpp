@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "lamp/SystemDriver.h"
+#include "SystemDriver.h"
 
 namespace farb {
 

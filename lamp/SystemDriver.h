@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "lamp/FtDriver.h"
-#include "lamp/SysfsUsbStrings.h"
+#include "FtDriver.h"
+#include "SysfsUsbStrings.h"
 
 namespace farb {
 
