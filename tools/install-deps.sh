@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the program and the tests need.
-# Idempotent: prints nothing and touches nothing when all of them are present.
+# Idempotent: prints nothing and touches nothing when all of them are present. Run by a user other
+# than root, it asks for sudo for the installation alone.
 set -euo pipefail
 
 packages=(
@@ -8,9 +9,10 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libjpeg62-turbo-dev libftdi1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-utils xdotool fonts-liberation2
+    xvfb xauth x11-utils xdotool fonts-liberation2 librsvg2-bin
+    dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
     clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
@@ -20,11 +22,16 @@ for package in "${packages[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
+as_root=()
 if [[ $(id -u) -ne 0 ]]; then
-    echo "Missing packages: ${missing[*]}; run this script as root to install them." >&2
-    exit 1
+    if ! command -v sudo >/dev/null; then
+        echo "Missing packages: ${missing[*]}; run this script as root to install them." >&2
+        exit 1
+    fi
+    as_root=(sudo)
 fi
 echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# sudo drops the environment; env hands the setting to apt-get either way.
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,13 +1,38 @@
 #include "HotSpot.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 
 namespace farb {
+namespace {
+
+class AccessibleHotSpot : public QAccessibleWidget {
+  public:
+    explicit AccessibleHotSpot(HotSpot* spot) : QAccessibleWidget(spot, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction()) {
+            emit static_cast<HotSpot*>(widget())->MouseDown(Qt::NoButton);
+        }
+    }
+};
+
+QAccessibleInterface* CreateAccessibleHotSpot(const QString& className, QObject* object) {
+    if (className == QLatin1String(HotSpot::staticMetaObject.className())) {
+        return new AccessibleHotSpot(static_cast<HotSpot*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 HotSpot::HotSpot(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);
     setCursor(Qt::PointingHandCursor);
+    // Qt keeps each factory once, however many hot spots register it.
+    QAccessible::installFactory(CreateAccessibleHotSpot);
 }
 
 void HotSpot::mousePressEvent(QMouseEvent* event) {

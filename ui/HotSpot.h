@@ -4,7 +4,9 @@
 
 namespace farb {
 
-// A transparent area over a button drawn in the artwork; it draws nothing itself.
+// A transparent area over a button drawn in the artwork; it draws nothing itself. Assistive
+// technology sees a push button with the hot spot's accessible name, and its press action
+// emits MouseDown with Qt::NoButton, so it runs whatever a mouse press runs.
 class HotSpot : public QWidget {
     Q_OBJECT
 

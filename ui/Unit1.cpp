@@ -5,6 +5,7 @@
 
 #include "Artwork.h"
 #include "CategoryList.h"
+#include "ProgramIcon.h"
 
 namespace farb {
 
@@ -90,6 +91,7 @@ TForm1::TForm1(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs,
 void TForm1::LayOutControls() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lanvo Farbprogram  V1.15"));
+    setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientSize);

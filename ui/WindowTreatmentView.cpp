@@ -1,5 +1,7 @@
 #include "WindowTreatmentView.h"
 
+#include <QApplication>
+
 namespace farb {
 
 WindowTreatmentView::WindowTreatmentView(ListBox& categories, ListBox& programmes, QLabel& status,
@@ -24,6 +26,11 @@ int WindowTreatmentView::SelectedProgram() const {
 
 void WindowTreatmentView::ShowProgramList(const std::vector<std::string>& names) {
     programmes_.SetItems(FromLatin1(names));
+}
+
+void WindowTreatmentView::AskForAttention() {
+    // No timeout: the task bar keeps the mark until the operator comes back to the window.
+    QApplication::alert(time_.window());
 }
 
 void WindowTreatmentTimer::SetTreatmentTimer(bool on) {

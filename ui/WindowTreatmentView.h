@@ -18,6 +18,7 @@ class WindowTreatmentView : public TreatmentView {
     int SelectedCategory() const override;
     int SelectedProgram() const override;
     void ShowProgramList(const std::vector<std::string>& names) override;
+    void AskForAttention() override;
 
   private:
     ListBox& categories_;

@@ -23,6 +23,8 @@ void BringToFront(QWidget& window) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("farbprogramm"));
+    // Docks and task bars group the window with this menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.lanvo.farbprogramm"));
     farb::InstallGermanTranslations(application);
 
     // Two programs opening and closing one lamp every second would garble its commands; a

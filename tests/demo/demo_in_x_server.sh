@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Runs the demo in a real X server without a window manager: answers the notice, plugs in the
-# virtual text lamp, chooses "Grippe", presses Start and waits for the first minute's green in
-# the virtual lamp's window; then saves a screenshot of both windows. A second demo whose notice
-# is cancelled must end.
+# Runs the demo in a real X server without a window manager: checks that both windows carry the
+# program icon, answers the notice, plugs in the virtual text lamp, chooses "Grippe", presses
+# Start and waits for the first minute's green in the virtual lamp's window; then saves a
+# screenshot of both windows. A second demo whose notice is cancelled must end.
 # Usage: demo_in_x_server.sh DEMO SCREEN_COLOUR_COUNT SCREENSHOT_TOOL OUTPUT.png
 set -euo pipefail
 demo=$1 count_colour=$2 screenshot=$3 output=$4
@@ -54,6 +54,10 @@ wait_for_window "Virtuelle Lampe"
 wait_for_window "Wichtiger Hinweis"
 main=$(window_of "$main_title")
 lamp=$(window_of "Virtuelle Lampe")
+for window in "$main" "$lamp"; do
+    [[ $(xprop -len 1000000 -id "$window" _NET_WM_ICON) == *"Icon (16 x 16)"* ]] ||
+        fail "window $window carries no program icon"
+done
 
 xdotool windowfocus --sync "$(window_of "Wichtiger Hinweis")" key Return
 for _ in $(seq 1 50); do

@@ -48,6 +48,19 @@ done
 summary=$(dpkg-deb -I "$deb")
 grep -qE '^ .* postinst +#!/bin/sh' <<<"$summary" || fail "no postinst script"
 
+# Debian's own checks: no error and no warning from lintian (copyright, changelog, manual pages,
+# description, icons, maintainer scripts), and the copyright names the project's licence.
+if lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1; then
+    echo "lintian: no errors or warnings"
+else
+    cat "$scratch/lintian.log" >&2
+    fail "lintian reports errors or warnings"
+fi
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/farbprogramm/copyright 2>/dev/null || true)
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' <<<"$copyright" &&
+    grep -qx 'License: Expat' <<<"$copyright" ||
+    fail "the copyright file is not machine-readable or does not name the MIT (Expat) licence"
+
 # The installed files themselves.
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"

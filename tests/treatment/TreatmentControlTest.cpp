@@ -125,8 +125,11 @@ TEST_F(TreatmentControlTest, AfterTheEndTheLampIsToldToSwitchOffEverySecond) {
     control.StartTreatment();
     lamp.sent.clear();
 
-    Ticks(120);
+    Ticks(119);
+    EXPECT_EQ(view.attentionRequests, 0);
+    control.Tick();
     EXPECT_EQ(view.timeText, "0:00");
+    EXPECT_EQ(view.attentionRequests, 1) << "the operator is called once, at 0:00";
     EXPECT_EQ(lamp.sent[58], kColourRed) << "ticks 1 to 59 belong to the first minute";
     EXPECT_EQ(lamp.sent[59], kColourBlue);
     EXPECT_EQ(lamp.sent[118], kColourBlue);
@@ -143,6 +146,7 @@ TEST_F(TreatmentControlTest, AfterTheEndTheLampIsToldToSwitchOffEverySecond) {
     control.Tick();
     EXPECT_EQ(view.timeText, "0:00") << "Start after the end restarts nothing";
     EXPECT_EQ(lamp.sent.back(), kColourOff);
+    EXPECT_EQ(view.attentionRequests, 1);
 }
 
 TEST_F(TreatmentControlTest, AProgrammeOfNoMinutesSendsOffFromTheFirstTick) {
@@ -154,6 +158,7 @@ TEST_F(TreatmentControlTest, AProgrammeOfNoMinutesSendsOffFromTheFirstTick) {
     Ticks(3);
     EXPECT_EQ(view.timeText, "0:00");
     EXPECT_EQ(lamp.sent, (std::vector<ColourCode>{kColourOff, kColourOff, kColourOff}));
+    EXPECT_EQ(view.attentionRequests, 0) << "a countdown that never ran does not end";
 }
 
 TEST_F(TreatmentControlTest, PauseSwitchesOffAndStartResumesWhereItStopped) {

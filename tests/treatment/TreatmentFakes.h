@@ -17,12 +17,14 @@ class FakeView : public TreatmentView {
         programList = names;
         selectedProgram = -1;
     }
+    void AskForAttention() override { ++attentionRequests; }
 
     std::string timeText;
     std::string statusText = "Bitte w\xE4hlen Sie";
     int selectedCategory = 0;
     int selectedProgram = -1;
     std::vector<std::string> programList;
+    int attentionRequests = 0;
 };
 
 class FakeTimer : public TreatmentTimer {

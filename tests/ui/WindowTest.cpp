@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -274,6 +275,26 @@ class WindowTest : public QObject {
         PressAt({700, 480}, Qt::MiddleButton);
         QCOMPARE(Text("lt"), QStringLiteral("19:00"));
         QCOMPARE(Text("Label1"), QStringLiteral("Behandlungsdauer"));
+    }
+
+    void hotSpotsPressForAssistiveTechnologyLikeTheMouse() {
+        QCOMPARE(form->windowIcon().availableSizes().size(), 8);
+        PressItem("lbg", 0);
+        // Pressed in this order, each shows its own status text.
+        const std::pair<const char*, const char*> spots[] = {
+            {"Shape1", "Start"}, {"Shape3", "Pause"}, {"Shape1", "Start"}, {"Shape2", "Stop"}};
+        const char* shown[] = {"Restdauer", "Pause", "Restdauer", "Behandlungsdauer"};
+        for (int i = 0; i < 4; ++i) {
+            QAccessibleInterface* spot =
+                QAccessible::queryAccessibleInterface(Control<HotSpot>(spots[i].first));
+            QCOMPARE(spot->role(), QAccessible::Button);
+            QCOMPARE(spot->text(QAccessible::Name), QString::fromLatin1(spots[i].second));
+            QCOMPARE(spot->actionInterface()->actionNames(),
+                     QStringList{QAccessibleActionInterface::pressAction()});
+            spot->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCOMPARE(Text("Label1"), QString::fromLatin1(shown[i]));
+        }
+        QCOMPARE(Control<QTimer>("Timer1")->isActive(), false);
     }
 
     void listPressesMoveTheSelectionOnlyWithTheLeftButton() {

@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include "German.h"
+#include "ProgramIcon.h"
 #include "RealSleep.h"
 #include "SimulatedDriver.h"
 #include "Unit1.h"
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
     farb::TForm1 Form1(driver, farb::SleepOnThisThread);
     farb::TForm2 Form2;
     farb::VirtualLampWindow lampWindow(lamp);
+    lampWindow.setWindowIcon(farb::ProgramIcon());
     Form1.show();
     PlaceSideBySide(Form1, lampWindow);
     lampWindow.show();

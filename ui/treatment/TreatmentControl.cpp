@@ -95,6 +95,7 @@ void TreatmentControl::PauseTreatment() {
 }
 
 void TreatmentControl::Tick() {
+    const bool lastSecond = remainingSeconds_ == 1;
     if (remainingSeconds_ > 0) {
         --remainingSeconds_;
     }
@@ -103,6 +104,9 @@ void TreatmentControl::Tick() {
         state_ = TreatmentState::Ended;
     }
     lamp_.SetLampColour(ColourOfElapsedMinute(SelectedRow()));
+    if (lastSecond) {
+        view_.AskForAttention();
+    }
 }
 
 void TreatmentControl::CloseTreatment() {

@@ -21,6 +21,8 @@ class TreatmentView {
     virtual int SelectedProgram() const = 0;
     // Replaces the programme list; afterwards no programme is selected.
     virtual void ShowProgramList(const std::vector<std::string>& names) = 0;
+    // The countdown has just reached 0:00: the operator is called without changing what is shown.
+    virtual void AskForAttention() = 0;
 };
 
 // The one-second treatment timer.

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace farb {
+
+// The program's icon at every size built from its SVG, for the windows of both programs.
+QIcon ProgramIcon();
+
+}  // namespace farb
