@@ -14,8 +14,6 @@ namespace farb {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // libftdi1's own default for a single USB transfer.
 constexpr std::chrono::milliseconds kDefaultTimeout{5000};
 // USB string descriptors hold at most 126 characters.
@@ -44,8 +42,8 @@ FT_STATUS StatusOfOpenFailure(int result) {
 
 class LibFtdiDriver final : public FtDriver {
   public:
-    explicit LibFtdiDriver(std::filesystem::path sysfsDevices)
-        : sysfsDevices_(std::move(sysfsDevices)), context_(ftdi_new()) {}
+    LibFtdiDriver(std::filesystem::path sysfsDevices, SteadyNow now)
+        : sysfsDevices_(std::move(sysfsDevices)), now_(std::move(now)), context_(ftdi_new()) {}
 
     ~LibFtdiDriver() override {
         if (!context_) {
@@ -213,7 +211,7 @@ class LibFtdiDriver final : public FtDriver {
         std::copy_n(pending_.begin(), got, bytes);
         pending_.erase(pending_.begin(), pending_.begin() + got);
 
-        const Clock::time_point deadline = Clock::now() + readTimeout_;
+        const auto deadline = now_() + readTimeout_;
         while (got < count) {
             const int result =
                 ftdi_read_data(context_, bytes + got,
@@ -223,7 +221,7 @@ class LibFtdiDriver final : public FtDriver {
                 return FT_IO_ERROR;
             }
             got += static_cast<std::uint32_t>(result);
-            if (Clock::now() >= deadline) {
+            if (now_() >= deadline) {
                 break;
             }
         }
@@ -319,6 +317,7 @@ class LibFtdiDriver final : public FtDriver {
     }
 
     std::filesystem::path sysfsDevices_;
+    SteadyNow now_;
     ftdi_context* context_;
     ftdi_device_list* list_ = nullptr;
     std::vector<libusb_device*> devices_;
@@ -329,8 +328,9 @@ class LibFtdiDriver final : public FtDriver {
 
 }  // namespace
 
-std::unique_ptr<FtDriver> CreateLibFtdiDriver(const std::filesystem::path& sysfsDevices) {
-    return std::make_unique<LibFtdiDriver>(sysfsDevices);
+std::unique_ptr<FtDriver> CreateLibFtdiDriver(const std::filesystem::path& sysfsDevices,
+                                              SteadyNow now) {
+    return std::make_unique<LibFtdiDriver>(sysfsDevices, std::move(now));
 }
 
 }  // namespace farb
