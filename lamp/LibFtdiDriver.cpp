@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "lamp/DeviceStringBuffer.h"
 #include "lamp/SystemDriver.h"
 
 namespace farb {
@@ -33,11 +34,40 @@ FT_STATUS StatusOfOpenFailure(int result) {
     switch (result) {
         case -4:   // unable to open device
         case -5:   // unable to claim device
+        case -8:   // no permission to claim
         case -11:  // unable to detach the kernel driver
             return FT_DEVICE_NOT_OPENED;
         default:
             return FT_IO_ERROR;
     }
+}
+
+// libftdi1 keeps libusb's reason to itself when the device node does not open, so the node is
+// tried once more to learn it.
+OpenFailure CauseOfOpenFailure(int result, libusb_device* device) {
+    switch (result) {
+        case -4: {
+            libusb_device_handle* probe = nullptr;
+            const int opened = libusb_open(device, &probe);
+            if (opened == 0) {
+                libusb_close(probe);
+            }
+            return opened == LIBUSB_ERROR_ACCESS ? OpenFailure::NoPermission : OpenFailure::Other;
+        }
+        case -5:
+        case -11:
+            return OpenFailure::InUse;
+        case -8:
+            return OpenFailure::NoPermission;
+        default:
+            return OpenFailure::Other;
+    }
+}
+
+// The link keeps at most this many characters of a serial number, so a longer one is known by
+// its beginning.
+bool SerialMatches(std::string_view candidate, std::string_view serial) {
+    return candidate.substr(0, DeviceStringBuffer::kMaxCharacters) == serial;
 }
 
 class LibFtdiDriver final : public FtDriver {
@@ -95,6 +125,7 @@ class LibFtdiDriver final : public FtDriver {
     // ftdi_usb_open_desc gives up the whole search at the first device it cannot read, so the
     // search is done here, one device at a time.
     FT_STATUS OpenBySerialNumber(std::string_view serial, FT_HANDLE& handle) override {
+        lastOpenFailure_ = OpenFailure::Other;
         if (!context_) {
             return FT_DEVICE_NOT_FOUND;
         }
@@ -109,7 +140,7 @@ class LibFtdiDriver final : public FtDriver {
         for (ftdi_device_list* entry = list; entry && !lamp; entry = entry->next) {
             std::string candidate;
             if (ReadString(entry->dev, UsbString::Serial, candidate) == FT_OK &&
-                candidate == serial) {
+                SerialMatches(candidate, serial)) {
                 lamp = entry->dev;
             }
         }
@@ -120,6 +151,8 @@ class LibFtdiDriver final : public FtDriver {
         }
         return status;
     }
+
+    OpenFailure LastOpenFailure() const override { return lastOpenFailure_; }
 
     FT_STATUS Close(FT_HANDLE handle) override {
         if (!IsOpenHandle(handle)) {
@@ -137,6 +170,10 @@ class LibFtdiDriver final : public FtDriver {
         }
         if (baudRate == 0 || baudRate > INT_MAX) {
             return FT_INVALID_BAUD_RATE;
+        }
+        // The open has just set 9600 baud; a control transfer that repeats it is wasted.
+        if (context_->baudrate == static_cast<int>(baudRate)) {
+            return FT_OK;
         }
         const int result = ftdi_set_baudrate(context_, static_cast<int>(baudRate));
         if (result == -1) {
@@ -259,9 +296,11 @@ class LibFtdiDriver final : public FtDriver {
         const int result = ftdi_usb_open_dev(context_, device);
         if (result < 0) {
             ReleaseStrayDevice();
+            lastOpenFailure_ = CauseOfOpenFailure(result, device);
             return StatusOfOpenFailure(result);
         }
         open_ = true;
+        lastOpenFailure_ = OpenFailure::None;
         pending_.clear();
         readTimeout_ = kDefaultTimeout;
         context_->usb_read_timeout = static_cast<int>(kDefaultTimeout.count());
@@ -322,6 +361,7 @@ class LibFtdiDriver final : public FtDriver {
     ftdi_device_list* list_ = nullptr;
     std::vector<libusb_device*> devices_;
     bool open_ = false;
+    OpenFailure lastOpenFailure_ = OpenFailure::None;
     std::chrono::milliseconds readTimeout_ = kDefaultTimeout;
     std::vector<std::uint8_t> pending_;
 };

@@ -5,6 +5,7 @@
 
 #include "catalogue/CategoryList.h"
 #include "lamp/ConnectionStatus.h"
+#include "lamp/OpenFailure.h"
 #include "ui/Artwork.h"
 
 namespace farb {
@@ -74,7 +75,11 @@ TForm1::TForm1(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs,
       link_(
           driver,
           [this](const std::string& text) { dialogs_.showDriverError(QString::fromLatin1(text)); }),
-      discovery_(link_, [this](int item) { ComboBox1->setCurrentIndex(item); }),
+      discovery_(link_,
+                 [this](int item) {
+                     ComboBox1->setCurrentIndex(item);
+                     ShowOpenFailure();
+                 }),
       commands_(link_, discovery_, std::move(sleep),
                 [this](bool on) { on ? Timer2->start() : Timer2->stop(); }),
       lamp_(commands_),
@@ -176,6 +181,12 @@ void TForm1::FormActivate() {
         close();
     }
     discovery_.ScanForLamp();
+}
+
+// A lamp that is found but does not open still shows "USB"; the tooltip says why it stays dark.
+void TForm1::ShowOpenFailure() {
+    const std::string_view hint = OpenFailureHint(link_.LastOpenFailure());
+    ComboBox1->setToolTip(QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size())));
 }
 
 void TForm1::Timer1Timer() {
