@@ -82,16 +82,19 @@ struct EmulatedUsbBus::Device {
     void Serve(UMockdevIoctlClient* client) {
         const unsigned long request = umockdev_ioctl_client_get_request(client);
         UMockdevIoctlData* arg = umockdev_ioctl_client_get_arg(client);
-        if (gone) {
-            umockdev_ioctl_client_complete(client, -1, ENODEV);
+        // Like the kernel, a device that is gone still gives up the URBs it completed.
+        const bool reap = request == USBDEVFS_REAPURB || request == USBDEVFS_REAPURBNDELAY;
+        if (gone && !(reap && !completed.empty())) {
+            Finish(client, ENODEV);
             return;
         }
         switch (request) {
             case USBDEVFS_GET_CAPABILITIES: {
                 g_autoptr(UMockdevIoctlData) caps =
                     umockdev_ioctl_data_resolve(arg, 0, sizeof(guint32), nullptr);
-                *reinterpret_cast<guint32*>(caps->data) =
-                    USBDEVFS_CAP_BULK_CONTINUATION | USBDEVFS_CAP_NO_PACKET_SIZE_LIM;
+                *reinterpret_cast<guint32*>(caps->data) = USBDEVFS_CAP_BULK_CONTINUATION |
+                                                          USBDEVFS_CAP_NO_PACKET_SIZE_LIM |
+                                                          USBDEVFS_CAP_REAP_AFTER_DISCONNECT;
                 umockdev_ioctl_client_complete(client, 0, 0);
                 return;
             }
@@ -130,10 +133,12 @@ struct EmulatedUsbBus::Device {
         g_autoptr(UMockdevIoctlData) urbData =
             umockdev_ioctl_data_resolve(arg, 0, sizeof(usbdevfs_urb), nullptr);
         auto* urb = reinterpret_cast<usbdevfs_urb*>(urbData->data);
-        g_autoptr(UMockdevIoctlData) buffer = umockdev_ioctl_data_resolve(
-            urbData, offsetof(usbdevfs_urb, buffer), static_cast<gsize>(urb->buffer_length), nullptr);
-        const std::span<const std::uint8_t> bytes(buffer ? buffer->data : nullptr,
-                                                  buffer ? static_cast<std::size_t>(buffer->data_len) : 0);
+        g_autoptr(UMockdevIoctlData) buffer =
+            umockdev_ioctl_data_resolve(urbData, offsetof(usbdevfs_urb, buffer),
+                                        static_cast<gsize>(urb->buffer_length), nullptr);
+        const std::span<const std::uint8_t> bytes(
+            buffer ? buffer->data : nullptr,
+            buffer ? static_cast<std::size_t>(buffer->data_len) : 0);
         Completed done{umockdev_ioctl_data_ref(urbData), {}, 0, 0};
         if (urb->type == USBDEVFS_URB_TYPE_CONTROL && bytes.size() >= 8) {
             const auto answer = chip.Control(bytes.first<8>());
@@ -219,22 +224,22 @@ void EmulatedUsbBus::AddToTestbed(Device& device) {
     umockdev_testbed_attach_ioctl(testbed_, device.Node().c_str(), device.handler, nullptr);
 
     const Ft232rLamp::Strings& strings = device.chip.EepromStrings();
-    std::string record = "P: /devices/usb1/" + device.SysfsName() + "\n" +
-                         "N: " + device.Node().substr(5) + "\n" +
-                         "E: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nE: DRIVER=usb\n" +
-                         "E: BUSNUM=001\nE: DEVNUM=" + device.Node().substr(17) + "\n" +
-                         "E: DEVNAME=" + device.Node() + "\n" +
-                         "E: ID_VENDOR_ID=0403\nE: ID_MODEL_ID=6001\n" +
-                         "A: idVendor=0403\\n\nA: idProduct=6001\\n\nA: bcdDevice=0600\\n\n" +
-                         "A: busnum=" + std::to_string(kBus) + "\\n\n" +
-                         "A: devnum=" + std::to_string(device.deviceNumber) + "\\n\n" +
-                         "A: speed=12\\n\nA: bConfigurationValue=1\\n\nA: bNumInterfaces= 1\\n\n" +
-                         "A: manufacturer=FTDI\\n\n" + "H: product=" + Hex(strings.product + "\n") +
-                         "\n";
+    std::string record =
+        "P: /devices/usb1/" + device.SysfsName() + "\n" + "N: " + device.Node().substr(5) + "\n" +
+        "E: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nE: DRIVER=usb\n" +
+        "E: BUSNUM=001\nE: DEVNUM=" + device.Node().substr(17) + "\n" +
+        "E: DEVNAME=" + device.Node() + "\n" + "E: ID_VENDOR_ID=0403\nE: ID_MODEL_ID=6001\n" +
+        "A: idVendor=0403\\n\nA: idProduct=6001\\n\nA: bcdDevice=0600\\n\n" +
+        "A: busnum=" + std::to_string(kBus) + "\\n\n" +
+        "A: devnum=" + std::to_string(device.deviceNumber) + "\\n\n" +
+        "A: speed=12\\n\nA: bConfigurationValue=1\\n\nA: bNumInterfaces= 1\\n\n" +
+        "A: manufacturer=FTDI\\n\n" + "H: product=" + Hex(strings.product + "\n") + "\n";
     if (strings.serial) {
         record += "H: serial=" + Hex(*strings.serial + "\n") + "\n";
     }
-    record += "A: power/control=auto\\n\nH: descriptors=" + DescriptorsHex(strings.serial.has_value()) + "\n";
+    record +=
+        "A: power/control=auto\\n\nH: descriptors=" + DescriptorsHex(strings.serial.has_value()) +
+        "\n";
     GError* error = nullptr;
     if (!umockdev_testbed_add_from_string(testbed_, record.c_str(), &error)) {
         const std::string message = error ? error->message : "unknown";

@@ -27,10 +27,10 @@ class EmulatedClock {
 };
 
 enum class LampKind {
-    Text,      // answers the version query at 115200 8N2
-    Binary,    // listens at 9600 8N2, never answers
-    Mute,      // a text lamp that never answers
-    LineEnd,   // a text lamp that answers with CR LF only
+    Text,     // answers the version query at 115200 8N2
+    Binary,   // listens at 9600 8N2, never answers
+    Mute,     // a text lamp that never answers
+    LineEnd,  // a text lamp that answers with CR LF only
 };
 
 // What the chip sent on the wire at one line setting, e.g. "115200 8N2".

@@ -23,8 +23,8 @@ class UsbLampRig {
     std::vector<std::string> reports;
     DriverLink link{*driver, [this](const std::string& text) { reports.push_back(text); }};
     LampDiscovery discovery{link, {}};
-    LampCommands commands{link, discovery,
-                          [this](std::chrono::milliseconds wait) { bus.clock.Advance(wait); }, {}};
+    LampCommands commands{
+        link, discovery, [this](std::chrono::milliseconds wait) { bus.clock.Advance(wait); }, {}};
 };
 
 }  // namespace farb::testing
