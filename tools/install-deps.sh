@@ -11,6 +11,7 @@ packages=(
     xvfb xauth x11-utils xdotool fonts-liberation2
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream
+    umockdev libumockdev-dev gir1.2-umockdev-1.0 udev
 )
 
 missing=()
