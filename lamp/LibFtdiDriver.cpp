@@ -171,7 +171,7 @@ class LibFtdiDriver final : public FtDriver {
         if (baudRate == 0 || baudRate > INT_MAX) {
             return FT_INVALID_BAUD_RATE;
         }
-        // The open has just set 9600 baud; a control transfer that repeats it is wasted.
+        // A rate the chip already runs at (every open sets 9600) needs no control transfer.
         if (context_->baudrate == static_cast<int>(baudRate)) {
             return FT_OK;
         }
