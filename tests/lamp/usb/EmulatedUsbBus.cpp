@@ -284,14 +284,6 @@ Ft232rLamp& EmulatedUsbBus::Lamp(int lamp) {
     return devices_.at(lamp)->chip;
 }
 
-std::string EmulatedUsbBus::SysDir() const {
-    return rootDir_ + "/sys";
-}
-
-std::string EmulatedUsbBus::SysfsName(int lamp) const {
-    return devices_.at(lamp)->SysfsName();
-}
-
 std::string EmulatedUsbBus::DeviceNode(int lamp) const {
     return devices_.at(lamp)->Node();
 }

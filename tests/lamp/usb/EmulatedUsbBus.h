@@ -39,9 +39,7 @@ class EmulatedUsbBus {
     void HoldInterface(int lamp);
 
     Ft232rLamp& Lamp(int lamp);
-    std::string SysfsName(int lamp) const;
     std::string DeviceNode(int lamp) const;
-    std::string SysDir() const;
     // File descriptors of this process open on the lamp's device node.
     int OpenDescriptors(int lamp) const;
     bool InterfaceClaimed(int lamp) const;
