@@ -1,4 +1,4 @@
-#include "catalogue/CategoryList.h"
+#include "CategoryList.h"
 
 namespace farb {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/LineFields.h"
-#include "catalogue/TherapyCatalogue.h"
+#include "LineFields.h"
+#include "TherapyCatalogue.h"
 
 namespace farb {
 

@@ -1,4 +1,4 @@
-#include "catalogue/ColourCode.h"
+#include "ColourCode.h"
 
 namespace farb {
 namespace {

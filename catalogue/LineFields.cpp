@@ -1,4 +1,4 @@
-#include "catalogue/LineFields.h"
+#include "LineFields.h"
 
 namespace farb {
 

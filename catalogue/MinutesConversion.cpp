@@ -1,4 +1,4 @@
-#include "catalogue/MinutesConversion.h"
+#include "MinutesConversion.h"
 
 #include <charconv>
 #include <limits>

@@ -1,9 +1,9 @@
-#include "catalogue/ProgramStepTable.h"
+#include "ProgramStepTable.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "catalogue/MinutesConversion.h"
+#include "MinutesConversion.h"
 
 namespace farb {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/ColourCode.h"
-#include "catalogue/LineFields.h"
-#include "catalogue/TherapyCatalogue.h"
+#include "ColourCode.h"
+#include "LineFields.h"
+#include "TherapyCatalogue.h"
 
 namespace farb {
 

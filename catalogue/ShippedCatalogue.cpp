@@ -1,4 +1,4 @@
-#include "catalogue/TherapyCatalogue.h"
+#include "TherapyCatalogue.h"
 
 namespace farb {
 namespace {

@@ -1,9 +1,9 @@
-#include "lamp/D2XXUnit.h"
+#include "D2XXUnit.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "lamp/DriverErrorText.h"
+#include "DriverErrorText.h"
 
 namespace farb {
 

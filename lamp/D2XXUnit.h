@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lamp/DeviceStringBuffer.h"
-#include "lamp/FtDriver.h"
+#include "DeviceStringBuffer.h"
+#include "FtDriver.h"
 
 namespace farb {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "lamp/SystemDriver.h"
+#include "SystemDriver.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "lamp/DeviceStringBuffer.h"
+#include "DeviceStringBuffer.h"
 
 #include <algorithm>
 

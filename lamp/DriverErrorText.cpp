@@ -1,4 +1,4 @@
-#include "lamp/DriverErrorText.h"
+#include "DriverErrorText.h"
 
 namespace farb {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "lamp/OpenFailure.h"
+#include "OpenFailure.h"
 
 namespace farb {
 

@@ -1,10 +1,10 @@
-#include "lamp/LampCommands.h"
+#include "LampCommands.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "lamp/LampProtocol.h"
-#include "lamp/LampWireFormat.h"
+#include "LampProtocol.h"
+#include "LampWireFormat.h"
 
 namespace farb {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/ColourCode.h"
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/RgbTable.h"
+#include "ColourCode.h"
+#include "D2XXUnit.h"
+#include "LampDiscovery.h"
+#include "RgbTable.h"
 
 namespace farb {
 

@@ -1,4 +1,4 @@
-#include "lamp/LampDescription.h"
+#include "LampDescription.h"
 
 namespace farb {
 

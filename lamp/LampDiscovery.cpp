@@ -1,9 +1,9 @@
-#include "lamp/LampDiscovery.h"
+#include "LampDiscovery.h"
 
 #include <exception>
 #include <utility>
 
-#include "lamp/LampDescription.h"
+#include "LampDescription.h"
 
 namespace farb {
 

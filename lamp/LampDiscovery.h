@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "lamp/ConnectionStatus.h"
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampProtocol.h"
+#include "ConnectionStatus.h"
+#include "D2XXUnit.h"
+#include "LampProtocol.h"
 
 namespace farb {
 

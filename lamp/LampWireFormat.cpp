@@ -1,6 +1,6 @@
-#include "lamp/LampWireFormat.h"
+#include "LampWireFormat.h"
 
-#include "lamp/RgbTable.h"
+#include "RgbTable.h"
 
 namespace farb {
 

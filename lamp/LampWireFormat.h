@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/ColourCode.h"
+#include "ColourCode.h"
 
 namespace farb {
 

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "lamp/DeviceStringBuffer.h"
-#include "lamp/SystemDriver.h"
+#include "DeviceStringBuffer.h"
+#include "SystemDriver.h"
 
 namespace farb {
 

@@ -1,4 +1,4 @@
-#include "lamp/OpenFailure.h"
+#include "OpenFailure.h"
 
 namespace farb {
 

@@ -1,4 +1,4 @@
-#include "lamp/RgbTable.h"
+#include "RgbTable.h"
 
 namespace farb {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "catalogue/ColourCode.h"
+#include "ColourCode.h"
 
 namespace farb {
 

@@ -1,4 +1,4 @@
-#include "lamp/SimulatedDriver.h"
+#include "SimulatedDriver.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lamp/FtDriver.h"
+#include "FtDriver.h"
 
 namespace farb {
 

@@ -1,4 +1,4 @@
-#include "lamp/SysfsUsbStrings.h"
+#include "SysfsUsbStrings.h"
 
 #include <fstream>
 #include <iterator>

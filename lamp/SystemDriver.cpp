@@ -1,4 +1,4 @@
-#include "lamp/SystemDriver.h"
+#include "SystemDriver.h"
 
 namespace farb {
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "lamp/FtDriver.h"
-#include "lamp/SysfsUsbStrings.h"
+#include "FtDriver.h"
+#include "SysfsUsbStrings.h"
 
 namespace farb {
 

@@ -1,9 +1,9 @@
-#include "ui/Artwork.h"
+#include "Artwork.h"
 
 #include <QFile>
 #include <span>
 
-#include "ui/jpeg/JpegDecoder.h"
+#include "JpegDecoder.h"
 
 namespace farb {
 

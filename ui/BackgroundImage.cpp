@@ -1,4 +1,4 @@
-#include "ui/BackgroundImage.h"
+#include "BackgroundImage.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lamp/LampCommands.h"
-#include "ui/TreatmentPorts.h"
+#include "LampCommands.h"
+#include "TreatmentPorts.h"
 
 namespace farb {
 

@@ -1,4 +1,4 @@
-#include "ui/CountdownText.h"
+#include "CountdownText.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "ui/Dialogs.h"
+#include "Dialogs.h"
 
 #include <QMessageBox>
 #include <QPushButton>

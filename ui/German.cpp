@@ -1,4 +1,4 @@
-#include "ui/German.h"
+#include "German.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

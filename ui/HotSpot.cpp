@@ -1,4 +1,4 @@
-#include "ui/HotSpot.h"
+#include "HotSpot.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "ui/ListBox.h"
+#include "ListBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,11 +1,11 @@
-#include "ui/TreatmentControl.h"
+#include "TreatmentControl.h"
 
 #include <algorithm>
 #include <limits>
 #include <string>
 #include <vector>
 
-#include "ui/CountdownText.h"
+#include "CountdownText.h"
 
 namespace farb {
 namespace {

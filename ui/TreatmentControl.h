@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 
-#include "catalogue/LineFields.h"
-#include "catalogue/ProgramStepTable.h"
-#include "catalogue/TherapyCatalogue.h"
-#include "ui/TreatmentPorts.h"
+#include "LineFields.h"
+#include "ProgramStepTable.h"
+#include "TherapyCatalogue.h"
+#include "TreatmentPorts.h"
 
 namespace farb {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/ColourCode.h"
+#include "ColourCode.h"
 
 namespace farb {
 

@@ -1,12 +1,12 @@
-#include "ui/Unit1.h"
+#include "Unit1.h"
 
 #include <QCloseEvent>
 #include <QScreen>
 
-#include "catalogue/CategoryList.h"
-#include "lamp/ConnectionStatus.h"
-#include "lamp/OpenFailure.h"
-#include "ui/Artwork.h"
+#include "Artwork.h"
+#include "CategoryList.h"
+#include "ConnectionStatus.h"
+#include "OpenFailure.h"
 
 namespace farb {
 

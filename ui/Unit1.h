@@ -6,17 +6,17 @@
 #include <QWidget>
 #include <exception>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/FtDriver.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "ui/BackgroundImage.h"
-#include "ui/CommandsLamp.h"
-#include "ui/Dialogs.h"
-#include "ui/HotSpot.h"
-#include "ui/ListBox.h"
-#include "ui/TreatmentControl.h"
-#include "ui/WindowTreatmentView.h"
+#include "BackgroundImage.h"
+#include "CommandsLamp.h"
+#include "D2XXUnit.h"
+#include "Dialogs.h"
+#include "FtDriver.h"
+#include "HotSpot.h"
+#include "LampCommands.h"
+#include "LampDiscovery.h"
+#include "ListBox.h"
+#include "TreatmentControl.h"
+#include "WindowTreatmentView.h"
 
 namespace farb {
 

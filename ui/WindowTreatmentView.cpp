@@ -1,4 +1,4 @@
-#include "ui/WindowTreatmentView.h"
+#include "WindowTreatmentView.h"
 
 namespace farb {
 

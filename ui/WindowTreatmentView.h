@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "ui/ListBox.h"
-#include "ui/TreatmentPorts.h"
+#include "ListBox.h"
+#include "TreatmentPorts.h"
 
 namespace farb {
 

@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <thread>
 
-#include "lamp/SystemDriver.h"
-#include "ui/German.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "German.h"
+#include "SystemDriver.h"
+#include "Unit1.h"
+#include "Unit2.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

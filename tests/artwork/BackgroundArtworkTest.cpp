@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/jpeg/JpegDecoder.h"
+#include "JpegDecoder.h"
 
 // The committed artwork must fit the window's controls, which lie over it at fixed client-area
 // pixels; each check below names the control it is about.

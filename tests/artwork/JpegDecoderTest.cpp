@@ -1,4 +1,4 @@
-#include "ui/jpeg/JpegDecoder.h"
+#include "JpegDecoder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/artwork/TestJpegEncoder.h"
+#include "TestJpegEncoder.h"
 
 namespace farb {
 namespace {

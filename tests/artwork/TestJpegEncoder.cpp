@@ -1,4 +1,4 @@
-#include "tests/artwork/TestJpegEncoder.h"
+#include "TestJpegEncoder.h"
 
 #include <cstddef>
 #include <cstdio>  // jpeglib.h expects FILE to be declared before it

@@ -19,10 +19,10 @@
 #include <thread>
 #include <vector>
 
-#include "lamp/SimulatedDriver.h"
-#include "lamp/SystemDriver.h"
-#include "ui/German.h"
-#include "ui/Unit1.h"
+#include "German.h"
+#include "SimulatedDriver.h"
+#include "SystemDriver.h"
+#include "Unit1.h"
 
 namespace {
 

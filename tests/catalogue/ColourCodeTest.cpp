@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "catalogue/ColourCode.h"
+#include "ColourCode.h"
 
 namespace farb {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/LineFields.h"
+#include "LineFields.h"
 
 namespace farb {
 namespace {

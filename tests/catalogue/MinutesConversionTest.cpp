@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "catalogue/MinutesConversion.h"
+#include "MinutesConversion.h"
 
 namespace farb {
 namespace {

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/CategoryList.h"
-#include "catalogue/LineFields.h"
-#include "catalogue/MinutesConversion.h"
-#include "catalogue/ProgramStepTable.h"
-#include "tests/catalogue/StepRows.h"
+#include "CategoryList.h"
+#include "LineFields.h"
+#include "MinutesConversion.h"
+#include "ProgramStepTable.h"
+#include "StepRows.h"
 
 namespace farb {
 namespace {

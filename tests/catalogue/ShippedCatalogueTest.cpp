@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/CategoryList.h"
-#include "catalogue/LineFields.h"
-#include "catalogue/ProgramStepTable.h"
-#include "catalogue/TherapyCatalogue.h"
-#include "tests/catalogue/StepRows.h"
+#include "CategoryList.h"
+#include "LineFields.h"
+#include "ProgramStepTable.h"
+#include "StepRows.h"
+#include "TherapyCatalogue.h"
 
 namespace farb {
 namespace {

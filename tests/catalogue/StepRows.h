@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/ProgramStepTable.h"
+#include "ProgramStepTable.h"
 
 namespace farb::test {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/CategoryList.h"
-#include "catalogue/LineFields.h"
-#include "catalogue/ProgramStepTable.h"
-#include "catalogue/TherapyCatalogue.h"
+#include "CategoryList.h"
+#include "LineFields.h"
+#include "ProgramStepTable.h"
+#include "TherapyCatalogue.h"
 
 namespace {
 

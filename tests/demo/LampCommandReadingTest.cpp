@@ -1,4 +1,4 @@
-#include "ui/demo/LampCommandReading.h"
+#include "LampCommandReading.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lamp/LampWireFormat.h"
+#include "LampWireFormat.h"
 
 namespace farb {
 namespace {

@@ -1,12 +1,12 @@
-#include "ui/demo/VirtualLamp.h"
+#include "VirtualLamp.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
+#include "D2XXUnit.h"
+#include "LampCommands.h"
+#include "LampDiscovery.h"
 
 namespace farb {
 namespace {

@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "tests/ui/FindControl.h"
-#include "ui/demo/VirtualLampWindow.h"
+#include "D2XXUnit.h"
+#include "LampCommands.h"
+#include "LampDiscovery.h"
+#include "VirtualLampWindow.h"
+#include "ui/FindControl.h"
 
 using namespace farb;
 

@@ -11,13 +11,13 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/ColourCode.h"
-#include "catalogue/LineFields.h"
-#include "catalogue/MinutesConversion.h"
-#include "catalogue/ProgramStepTable.h"
-#include "tests/fuzz/FuzzCheck.h"
-#include "tests/treatment/TreatmentFakes.h"
-#include "ui/TreatmentControl.h"
+#include "ColourCode.h"
+#include "FuzzCheck.h"
+#include "LineFields.h"
+#include "MinutesConversion.h"
+#include "ProgramStepTable.h"
+#include "TreatmentControl.h"
+#include "treatment/TreatmentFakes.h"
 
 namespace farb::fuzz {
 namespace {

@@ -1,12 +1,12 @@
-#include "tests/fuzz/FuzzedDriver.h"
+#include "FuzzedDriver.h"
 
 #include <algorithm>
 #include <iterator>
 #include <vector>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/DeviceStringBuffer.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "D2XXUnit.h"
+#include "DeviceStringBuffer.h"
+#include "FuzzCheck.h"
 
 namespace farb::fuzz {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "lamp/FtDriver.h"
+#include "FtDriver.h"
 
 namespace farb::fuzz {
 

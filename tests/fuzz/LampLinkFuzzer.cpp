@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <string>
 
-#include "lamp/ConnectionStatus.h"
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/LampProtocol.h"
-#include "tests/fuzz/FuzzCheck.h"
-#include "tests/fuzz/FuzzedDriver.h"
+#include "ConnectionStatus.h"
+#include "D2XXUnit.h"
+#include "FuzzCheck.h"
+#include "FuzzedDriver.h"
+#include "LampCommands.h"
+#include "LampDiscovery.h"
+#include "LampProtocol.h"
 
 namespace farb::fuzz {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/MinutesConversion.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "FuzzCheck.h"
+#include "MinutesConversion.h"
 
 namespace farb::fuzz {
 namespace {

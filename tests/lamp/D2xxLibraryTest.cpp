@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/SystemDriver.h"
+#include "D2XXUnit.h"
+#include "LampCommands.h"
+#include "LampDiscovery.h"
+#include "SystemDriver.h"
 
 namespace farb::testing {
 namespace {

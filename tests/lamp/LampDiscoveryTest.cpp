@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "ConnectionStatus.h"
 #include "LampRig.h"
-#include "lamp/ConnectionStatus.h"
 
 namespace farb::testing {
 namespace {

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/SimulatedDriver.h"
+#include "D2XXUnit.h"
+#include "LampCommands.h"
+#include "LampDiscovery.h"
+#include "SimulatedDriver.h"
 
 namespace farb::testing {
 

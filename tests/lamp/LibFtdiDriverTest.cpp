@@ -5,12 +5,12 @@
 #include <fstream>
 #include <string>
 
-#include "lamp/ConnectionStatus.h"
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/SysfsUsbStrings.h"
-#include "lamp/SystemDriver.h"
+#include "ConnectionStatus.h"
+#include "D2XXUnit.h"
+#include "LampCommands.h"
+#include "LampDiscovery.h"
+#include "SysfsUsbStrings.h"
+#include "SystemDriver.h"
 
 namespace farb::testing {
 namespace {

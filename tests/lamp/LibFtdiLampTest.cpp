@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/TherapyCatalogue.h"
-#include "lamp/ConnectionStatus.h"
-#include "lamp/LampProtocol.h"
-#include "lamp/LampWireFormat.h"
+#include "CommandsLamp.h"
+#include "ConnectionStatus.h"
+#include "LampProtocol.h"
+#include "LampWireFormat.h"
+#include "TherapyCatalogue.h"
+#include "TreatmentControl.h"
 #include "tests/lamp/usb/UsbLampRig.h"
-#include "tests/treatment/TreatmentFakes.h"
-#include "ui/CommandsLamp.h"
-#include "ui/TreatmentControl.h"
+#include "treatment/TreatmentFakes.h"
 
 namespace farb::testing {
 namespace {

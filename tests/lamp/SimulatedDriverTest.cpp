@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "lamp/SimulatedDriver.h"
+#include "SimulatedDriver.h"
 
 namespace farb::testing {
 namespace {

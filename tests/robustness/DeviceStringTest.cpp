@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "lamp/ConnectionStatus.h"
-#include "lamp/SysfsUsbStrings.h"
-#include "lamp/SystemDriver.h"
-#include "tests/lamp/LampRig.h"
+#include "ConnectionStatus.h"
+#include "SysfsUsbStrings.h"
+#include "SystemDriver.h"
+#include "lamp/LampRig.h"
 
 namespace farb::testing {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "lamp/LampWireFormat.h"
-#include "tests/robustness/LinkedTreatment.h"
+#include "LampWireFormat.h"
+#include "LinkedTreatment.h"
 
 namespace farb::testing {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "catalogue/TherapyCatalogue.h"
-#include "tests/lamp/LampRig.h"
-#include "tests/treatment/TreatmentFakes.h"
-#include "ui/CommandsLamp.h"
-#include "ui/TreatmentControl.h"
+#include "CommandsLamp.h"
+#include "TherapyCatalogue.h"
+#include "TreatmentControl.h"
+#include "lamp/LampRig.h"
+#include "treatment/TreatmentFakes.h"
 
 namespace farb::testing {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lamp/LampWireFormat.h"
-#include "tests/robustness/LinkedTreatment.h"
+#include "LampWireFormat.h"
+#include "LinkedTreatment.h"
 
 namespace farb::testing {
 namespace {

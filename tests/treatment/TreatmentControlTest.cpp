@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "catalogue/MinutesConversion.h"
-#include "tests/treatment/TreatmentFakes.h"
-#include "ui/TreatmentControl.h"
+#include "MinutesConversion.h"
+#include "TreatmentControl.h"
+#include "TreatmentFakes.h"
 
 namespace farb {
 namespace {

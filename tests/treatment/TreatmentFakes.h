@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/TreatmentPorts.h"
+#include "TreatmentPorts.h"
 
 namespace farb::testing {
 

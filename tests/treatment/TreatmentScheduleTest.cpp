@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "tests/treatment/TreatmentFakes.h"
-#include "ui/CountdownText.h"
-#include "ui/TreatmentControl.h"
+#include "CountdownText.h"
+#include "TreatmentControl.h"
+#include "TreatmentFakes.h"
 
 namespace farb {
 namespace {

@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <memory>
 
-#include "lamp/SimulatedDriver.h"
-#include "tests/ui/FindControl.h"
-#include "ui/Dialogs.h"
-#include "ui/ListBox.h"
-#include "ui/Unit1.h"
+#include "Dialogs.h"
+#include "FindControl.h"
+#include "ListBox.h"
+#include "SimulatedDriver.h"
+#include "Unit1.h"
 
 using namespace farb;
 

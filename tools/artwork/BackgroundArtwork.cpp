@@ -1,4 +1,4 @@
-#include "tools/artwork/BackgroundArtwork.h"
+#include "BackgroundArtwork.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "tools/artwork/ArtworkLayout.h"
-#include "tools/artwork/RainbowSymbols.h"
+#include "ArtworkLayout.h"
+#include "RainbowSymbols.h"
 
 namespace farb::artwork {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/artwork/RainbowSymbols.h"
+#include "RainbowSymbols.h"
 
 #include <QColor>
 #include <QLinearGradient>

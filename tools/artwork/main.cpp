@@ -2,7 +2,7 @@
 #include <QImageWriter>
 #include <cstdio>
 
-#include "tools/artwork/BackgroundArtwork.h"
+#include "BackgroundArtwork.h"
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/CategoryList.h"
-#include "catalogue/LineFields.h"
-#include "catalogue/MinutesConversion.h"
-#include "catalogue/ProgramStepTable.h"
-#include "catalogue/TherapyCatalogue.h"
+#include "CategoryList.h"
+#include "LineFields.h"
+#include "MinutesConversion.h"
+#include "ProgramStepTable.h"
+#include "TherapyCatalogue.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/demo/LampCommandReading.h"
+#include "LampCommandReading.h"
 
 #include <algorithm>
 #include <array>

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/ColourCode.h"
-#include "lamp/RgbTable.h"
+#include "ColourCode.h"
+#include "RgbTable.h"
 
 namespace farb {
 

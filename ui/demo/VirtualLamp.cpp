@@ -1,4 +1,4 @@
-#include "ui/demo/VirtualLamp.h"
+#include "VirtualLamp.h"
 
 #include <utility>
 

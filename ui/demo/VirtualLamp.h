@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lamp/SimulatedDriver.h"
-#include "ui/demo/LampCommandReading.h"
+#include "LampCommandReading.h"
+#include "SimulatedDriver.h"
 
 namespace farb {
 

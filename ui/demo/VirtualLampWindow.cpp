@@ -1,4 +1,4 @@
-#include "ui/demo/VirtualLampWindow.h"
+#include "VirtualLampWindow.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

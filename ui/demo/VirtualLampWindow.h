@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "ui/demo/VirtualLamp.h"
+#include "VirtualLamp.h"
 
 namespace farb {
 

@@ -3,12 +3,12 @@
 #include <QScreen>
 #include <thread>
 
-#include "lamp/SimulatedDriver.h"
-#include "ui/German.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/demo/VirtualLamp.h"
-#include "ui/demo/VirtualLampWindow.h"
+#include "German.h"
+#include "SimulatedDriver.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "VirtualLamp.h"
+#include "VirtualLampWindow.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/jpeg/JpegDecoder.h"
+#include "JpegDecoder.h"
 
 #include <csetjmp>
 #include <cstddef>

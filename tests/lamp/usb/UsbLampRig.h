@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "lamp/D2XXUnit.h"
-#include "lamp/LampCommands.h"
-#include "lamp/LampDiscovery.h"
-#include "lamp/SystemDriver.h"
+#include "D2XXUnit.h"
+#include "LampCommands.h"
+#include "LampDiscovery.h"
+#include "SystemDriver.h"
 #include "tests/lamp/usb/EmulatedUsbBus.h"
 
 namespace farb::testing {
