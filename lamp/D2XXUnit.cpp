@@ -47,6 +47,7 @@ FT_STATUS DriverLink::Open_USB_Device_By_Serial_Number(std::string_view serial) 
     if (status == FT_OK) {
         handle_ = handle;
     }
+    lastOpenFailure_ = status == FT_OK ? OpenFailure::None : driver_.LastOpenFailure();
     return Reported("Open_USB_Device_By_Serial_Number", status);
 }
 

@@ -42,6 +42,8 @@ class DriverLink {
 
     FT_HANDLE Handle() const { return handle_; }
     FT_STATUS IoStatus() const { return ioStatus_; }
+    // None after a successful open, otherwise the cause of the last failed one.
+    OpenFailure LastOpenFailure() const { return lastOpenFailure_; }
     std::uint32_t DeviceCount() const { return deviceCount_; }
     const std::string& DeviceString() const { return deviceString_; }
     std::span<std::uint8_t> OutputBuffer() { return outputBuffer_; }
@@ -57,6 +59,7 @@ class DriverLink {
 
     FT_HANDLE handle_ = nullptr;
     FT_STATUS ioStatus_ = FT_OK;
+    OpenFailure lastOpenFailure_ = OpenFailure::None;
     std::uint32_t deviceCount_ = 0;
     DeviceStringBuffer deviceStringBuffer_;
     std::string deviceString_;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "OpenFailure.h"
+
 namespace farb {
 
 using FT_STATUS = std::uint32_t;
@@ -62,6 +64,8 @@ class FtDriver {
                             std::uint32_t& written) = 0;
     virtual FT_STATUS Read(FT_HANDLE handle, std::uint8_t* bytes, std::uint32_t count,
                            std::uint32_t& returned) = 0;
+    // Why the last OpenBySerialNumber failed; a back end that cannot tell says Other.
+    virtual OpenFailure LastOpenFailure() const { return OpenFailure::Other; }
 };
 
 }  // namespace farb

@@ -8,13 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "DeviceStringBuffer.h"
 #include "SystemDriver.h"
 
 namespace farb {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // libftdi1's own default for a single USB transfer.
 constexpr std::chrono::milliseconds kDefaultTimeout{5000};
@@ -35,6 +34,7 @@ FT_STATUS StatusOfOpenFailure(int result) {
     switch (result) {
         case -4:   // unable to open device
         case -5:   // unable to claim device
+        case -8:   // no permission to claim
         case -11:  // unable to detach the kernel driver
             return FT_DEVICE_NOT_OPENED;
         default:
@@ -42,10 +42,38 @@ FT_STATUS StatusOfOpenFailure(int result) {
     }
 }
 
+// libftdi1 keeps libusb's reason to itself when the device node does not open, so the node is
+// tried once more to learn it.
+OpenFailure CauseOfOpenFailure(int result, libusb_device* device) {
+    switch (result) {
+        case -4: {
+            libusb_device_handle* probe = nullptr;
+            const int opened = libusb_open(device, &probe);
+            if (opened == 0) {
+                libusb_close(probe);
+            }
+            return opened == LIBUSB_ERROR_ACCESS ? OpenFailure::NoPermission : OpenFailure::Other;
+        }
+        case -5:
+        case -11:
+            return OpenFailure::InUse;
+        case -8:
+            return OpenFailure::NoPermission;
+        default:
+            return OpenFailure::Other;
+    }
+}
+
+// The link keeps at most this many characters of a serial number, so a longer one is known by
+// its beginning.
+bool SerialMatches(std::string_view candidate, std::string_view serial) {
+    return candidate.substr(0, DeviceStringBuffer::kMaxCharacters) == serial;
+}
+
 class LibFtdiDriver final : public FtDriver {
   public:
-    explicit LibFtdiDriver(std::filesystem::path sysfsDevices)
-        : sysfsDevices_(std::move(sysfsDevices)), context_(ftdi_new()) {}
+    LibFtdiDriver(std::filesystem::path sysfsDevices, SteadyNow now)
+        : sysfsDevices_(std::move(sysfsDevices)), now_(std::move(now)), context_(ftdi_new()) {}
 
     ~LibFtdiDriver() override {
         if (!context_) {
@@ -97,6 +125,7 @@ class LibFtdiDriver final : public FtDriver {
     // ftdi_usb_open_desc gives up the whole search at the first device it cannot read, so the
     // search is done here, one device at a time.
     FT_STATUS OpenBySerialNumber(std::string_view serial, FT_HANDLE& handle) override {
+        lastOpenFailure_ = OpenFailure::Other;
         if (!context_) {
             return FT_DEVICE_NOT_FOUND;
         }
@@ -111,7 +140,7 @@ class LibFtdiDriver final : public FtDriver {
         for (ftdi_device_list* entry = list; entry && !lamp; entry = entry->next) {
             std::string candidate;
             if (ReadString(entry->dev, UsbString::Serial, candidate) == FT_OK &&
-                candidate == serial) {
+                SerialMatches(candidate, serial)) {
                 lamp = entry->dev;
             }
         }
@@ -122,6 +151,8 @@ class LibFtdiDriver final : public FtDriver {
         }
         return status;
     }
+
+    OpenFailure LastOpenFailure() const override { return lastOpenFailure_; }
 
     FT_STATUS Close(FT_HANDLE handle) override {
         if (!IsOpenHandle(handle)) {
@@ -139,6 +170,10 @@ class LibFtdiDriver final : public FtDriver {
         }
         if (baudRate == 0 || baudRate > INT_MAX) {
             return FT_INVALID_BAUD_RATE;
+        }
+        // A rate the chip already runs at (every open sets 9600) needs no control transfer.
+        if (context_->baudrate == static_cast<int>(baudRate)) {
+            return FT_OK;
         }
         const int result = ftdi_set_baudrate(context_, static_cast<int>(baudRate));
         if (result == -1) {
@@ -213,7 +248,7 @@ class LibFtdiDriver final : public FtDriver {
         std::copy_n(pending_.begin(), got, bytes);
         pending_.erase(pending_.begin(), pending_.begin() + got);
 
-        const Clock::time_point deadline = Clock::now() + readTimeout_;
+        const auto deadline = now_() + readTimeout_;
         while (got < count) {
             const int result =
                 ftdi_read_data(context_, bytes + got,
@@ -223,7 +258,7 @@ class LibFtdiDriver final : public FtDriver {
                 return FT_IO_ERROR;
             }
             got += static_cast<std::uint32_t>(result);
-            if (Clock::now() >= deadline) {
+            if (now_() >= deadline) {
                 break;
             }
         }
@@ -261,9 +296,11 @@ class LibFtdiDriver final : public FtDriver {
         const int result = ftdi_usb_open_dev(context_, device);
         if (result < 0) {
             ReleaseStrayDevice();
+            lastOpenFailure_ = CauseOfOpenFailure(result, device);
             return StatusOfOpenFailure(result);
         }
         open_ = true;
+        lastOpenFailure_ = OpenFailure::None;
         pending_.clear();
         readTimeout_ = kDefaultTimeout;
         context_->usb_read_timeout = static_cast<int>(kDefaultTimeout.count());
@@ -319,18 +356,21 @@ class LibFtdiDriver final : public FtDriver {
     }
 
     std::filesystem::path sysfsDevices_;
+    SteadyNow now_;
     ftdi_context* context_;
     ftdi_device_list* list_ = nullptr;
     std::vector<libusb_device*> devices_;
     bool open_ = false;
+    OpenFailure lastOpenFailure_ = OpenFailure::None;
     std::chrono::milliseconds readTimeout_ = kDefaultTimeout;
     std::vector<std::uint8_t> pending_;
 };
 
 }  // namespace
 
-std::unique_ptr<FtDriver> CreateLibFtdiDriver(const std::filesystem::path& sysfsDevices) {
-    return std::make_unique<LibFtdiDriver>(sysfsDevices);
+std::unique_ptr<FtDriver> CreateLibFtdiDriver(const std::filesystem::path& sysfsDevices,
+                                              SteadyNow now) {
+    return std::make_unique<LibFtdiDriver>(sysfsDevices, std::move(now));
 }
 
 }  // namespace farb

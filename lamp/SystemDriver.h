@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "FtDriver.h"
@@ -15,9 +17,12 @@ std::unique_ptr<FtDriver> CreateSystemDriver();
 // when the library or any of its functions is missing.
 std::unique_ptr<FtDriver> LoadD2xxLibrary(const char* path);
 
+using SteadyNow = std::function<std::chrono::steady_clock::time_point()>;
+
 // libftdi1 over libusb, reading device strings from the sysfs tree at `sysfsDevices` when the
-// kernel shows them there.
+// kernel shows them there; `now` measures the read timeout.
 std::unique_ptr<FtDriver> CreateLibFtdiDriver(
-    const std::filesystem::path& sysfsDevices = kSysfsUsbDevices);
+    const std::filesystem::path& sysfsDevices = kSysfsUsbDevices,
+    SteadyNow now = std::chrono::steady_clock::now);
 
 }  // namespace farb

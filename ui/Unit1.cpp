@@ -5,6 +5,7 @@
 
 #include "Artwork.h"
 #include "CategoryList.h"
+#include "OpenFailure.h"
 #include "ProgramIcon.h"
 
 namespace farb {
@@ -75,7 +76,11 @@ TForm1::TForm1(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs,
                              [this](const std::string& text) {
                                  dialogs_.showDriverError(QString::fromLatin1(text));
                              },
-                         .onStatusItem = [this](int item) { ComboBox1->setCurrentIndex(item); },
+                         .onStatusItem =
+                             [this](int item) {
+                                 ComboBox1->setCurrentIndex(item);
+                                 ShowOpenFailure();
+                             },
                          .sleep = std::move(sleep),
                          .pollTimer = [this](bool on) { on ? Timer2->start() : Timer2->stop(); }}),
       lamp_(lampLink_.commands),
@@ -188,6 +193,12 @@ void TForm1::FormActivate() {
         close();
     }
     lampLink_.discovery.ScanForLamp();
+}
+
+// A lamp that is found but does not open still shows "USB"; the tooltip says why it stays dark.
+void TForm1::ShowOpenFailure() {
+    const std::string_view hint = OpenFailureHint(lampLink_.link.LastOpenFailure());
+    ComboBox1->setToolTip(QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size())));
 }
 
 void TForm1::Timer1Timer() {

@@ -56,6 +56,7 @@ class TForm1 : public QWidget {
     void LayOutControls();
     void WireEvents();
     void ShowOnlyHoverLabel(QLabel* label);
+    void ShowOpenFailure();
     // An error that escapes an event ends that event and is shown; the program runs on.
     template <class Operation>
     void RunEvent(Operation&& operation);
@@ -93,6 +94,7 @@ void TForm1::RunEvent(Operation&& operation) {
     } catch (const std::exception& error) {
         dialogs_.showException(QString::fromLatin1(error.what()));
     }
+    ShowOpenFailure();
 }
 
 }  // namespace farb

@@ -79,12 +79,51 @@ grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metain
 grep -qF "<release version=\"1.15\"" "$metainfo" || fail "the metainfo names no release 1.15"
 
 rule=$root/usr/lib/udev/rules.d/60-farbprogramm.rules
-grep -E '^SUBSYSTEM=="usb",' "$rule" | grep -F 'ATTR{idVendor}=="0403"' | grep -F 'TAG+="uaccess"' |
+lamps='ATTR{product}=="Luma-Glanz|KZ??????????V?????????|TTL232R"'
+grep -E '^SUBSYSTEM=="usb",' "$rule" | grep -F 'ATTR{idVendor}=="0403"' | grep -F "$lamps" |
+    grep -F 'TAG+="uaccess"' | grep -F 'ATTR{power/control}="on"' |
     grep -qF 'ENV{ID_MM_DEVICE_IGNORE}="1"' ||
-    fail "the udev rule does not open FTDI USB devices to the seat and keep ModemManager off"
-grep -E '^SUBSYSTEM=="tty",' "$rule" | grep -F 'ATTRS{idVendor}=="0403"' |
+    fail "the udev rule does not open the lamps to the seat, keep them awake and ModemManager off"
+grep -E '^SUBSYSTEM=="tty",' "$rule" | grep -F 'ATTRS{idVendor}=="0403"' | grep -F "${lamps/ATTR/ATTRS}" |
     grep -qF 'ENV{ID_MM_DEVICE_IGNORE}="1"' ||
-    fail "the udev rule does not keep ModemManager off the FTDI serial ports"
+    fail "the udev rule does not keep ModemManager off the lamps' serial ports"
+
+# udev itself over emulated devices: the rule goes in place of /etc/udev/rules.d in a mount
+# namespace of its own, and udevadm test runs the rules on a umockdev device.
+udev_test() {  # vendor product -> udevadm's output
+    local device=$scratch/device.umockdev
+    printf '%s\n' 'P: /devices/usb1/1-1' 'N: bus/usb/001/002' 'E: SUBSYSTEM=usb' \
+        'E: DEVTYPE=usb_device' "A: idVendor=$1\\n" 'A: idProduct=6001\n' \
+        "A: product=$2\\n" 'A: serial=FT1\n' 'A: power/control=auto\n' >"$device"
+    unshare --mount sh -c 'mount -t tmpfs tmpfs /etc/udev/rules.d && cp "$1" /etc/udev/rules.d/ &&
+        umockdev-run -d "$2" -- udevadm test --action=add /sys/devices/usb1/1-1' \
+        sh "$rule" "$device" 2>&1
+}
+if ! unshare --mount true 2>/dev/null; then
+    echo "NOTE: no mount namespace here; udev's reading and matching of the rule stay unproven"
+else
+    check_match() {  # expected vendor product
+        local out complaints granted=no
+        out=$(udev_test "$2" "$3")
+        grep -qF 'Reading rules file: /etc/udev/rules.d/60-farbprogramm.rules' <<<"$out" ||
+            fail "udevadm did not read the rule for '$3'"
+        complaints=$(grep -E '60-farbprogramm\.rules:[0-9]+ ' <<<"$out" |
+            grep -vF "power/control' writing 'on'" || true)
+        [[ -z $complaints ]] || fail "udev complains about the rule: $complaints"
+        if grep -qE '^TAGS=.*:uaccess:' <<<"$out" && grep -qx 'ID_MM_DEVICE_IGNORE=1' <<<"$out" &&
+            grep -qF "power/control' writing 'on'" <<<"$out"; then
+            granted=yes
+        fi
+        [[ $granted == "$1" ]] || fail "udev rule for $2 '$3': granted $granted, expected $1"
+    }
+    check_match yes 0403 Luma-Glanz
+    check_match yes 0403 KZ0123456789V012345678
+    check_match yes 0403 TTL232R
+    check_match no 0403 'FT232R USB UART'
+    check_match no 0403 KZ012345678V0123456789
+    check_match no 067b TTL232R
+    echo "udev reads the rule and grants the lamps only"
+fi
 
 if ((failures > 0)); then
     echo "$failures check(s) failed" >&2

@@ -238,6 +238,23 @@ class WindowTest : public QObject {
         QCOMPARE(LampBytes().back(), 0x42);  // green
     }
 
+    // The lamp is shown as "USB" although it does not open; the tooltip says so until it does.
+    void statusBoxTooltipNamesTheLastFailedOpen() {
+        QComboBox* status = Control<QComboBox>("ComboBox1");
+        QCOMPARE(status->toolTip(), QString());
+        driver.FailCall(DriverOperation::OpenBySerialNumber, FT_DEVICE_NOT_OPENED);
+        PressItem("lbg", 0);
+        PressAt({700, 330});
+        QCOMPARE(status->currentText(), QStringLiteral("USB"));
+        QVERIFY(status->toolTip().contains(
+            QStringLiteral("README, Abschnitt \"USB shown, lamp dark\"")));
+        QVERIFY(LampBytes().empty());
+
+        Timeout("Timer1");
+        QCOMPARE(LampBytes().back(), 0x42);
+        QCOMPARE(status->toolTip(), QString());
+    }
+
     void noticeComesOnceAndThenDiscoveryRuns() {
         form->show();
         QTRY_COMPARE(notices, 1);
