@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "SystemDriver.h"
+#include "LibFtdiDriver.h"
 
 namespace farb {
 
