@@ -13,6 +13,7 @@ packages=(
     dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream lintian
+    g++-mingw-w64-x86-64-posix googletest wine64
 )
 
 missing=()
