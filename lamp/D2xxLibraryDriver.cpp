@@ -1,5 +1,6 @@
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "SystemDriver.h"
@@ -52,8 +53,9 @@ struct D2xxFunctions {
 
 #ifdef _WIN32
 using LibraryHandle = HMODULE;
-LibraryHandle OpenLibrary(const char* path) {
-    return LoadLibraryA(path);
+// The wide call, so that a path in any script reaches the loader unchanged.
+LibraryHandle OpenLibrary(const std::filesystem::path& path) {
+    return LoadLibraryW(path.c_str());
 }
 void* FindSymbol(LibraryHandle library, const char* name) {
     return reinterpret_cast<void*>(GetProcAddress(library, name));
@@ -63,8 +65,8 @@ void CloseLibrary(LibraryHandle library) {
 }
 #else
 using LibraryHandle = void*;
-LibraryHandle OpenLibrary(const char* path) {
-    return dlopen(path, RTLD_NOW | RTLD_LOCAL);
+LibraryHandle OpenLibrary(const std::filesystem::path& path) {
+    return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 void* FindSymbol(LibraryHandle library, const char* name) {
     return dlsym(library, name);
@@ -180,7 +182,7 @@ class D2xxLibraryDriver final : public FtDriver {
 
 }  // namespace
 
-std::unique_ptr<FtDriver> LoadD2xxLibrary(const char* path) {
+std::unique_ptr<FtDriver> LoadD2xxLibrary(const std::filesystem::path& path) {
     LibraryHandle library = OpenLibrary(path);
     if (!library) {
         return nullptr;

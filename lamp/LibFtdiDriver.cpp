@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "DeviceStringBuffer.h"
-#include "SystemDriver.h"
+#include "LibFtdiDriver.h"
 
 namespace farb {
 

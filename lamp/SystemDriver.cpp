@@ -1,20 +1,34 @@
 #include "SystemDriver.h"
 
+#ifdef _WIN32
+#include "NoDriver.h"
+#else
+#include "LibFtdiDriver.h"
+#endif
+
 namespace farb {
 
-std::unique_ptr<FtDriver> CreateSystemDriver() {
 #ifdef _WIN32
-    constexpr const char* kD2xxCandidates[] = {"ftd2xx.dll"};
+
+std::unique_ptr<FtDriver> CreateSystemDriver() {
+    if (auto driver = LoadD2xxLibrary(L"ftd2xx.dll")) {
+        return driver;
+    }
+    return std::make_unique<NoDriver>();
+}
+
 #else
+
+std::unique_ptr<FtDriver> CreateSystemDriver() {
     // The plain name first, so that the loader's own search (LD_LIBRARY_PATH included) decides.
-    constexpr const char* kD2xxCandidates[] = {"libftd2xx.so", "/usr/local/lib/libftd2xx.so"};
-#endif
-    for (const char* candidate : kD2xxCandidates) {
+    for (const char* candidate : {"libftd2xx.so", "/usr/local/lib/libftd2xx.so"}) {
         if (auto driver = LoadD2xxLibrary(candidate)) {
             return driver;
         }
     }
     return CreateLibFtdiDriver();
 }
+
+#endif
 
 }  // namespace farb

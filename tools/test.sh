@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs every test through CTest; then builds the whole suite
 # again under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs it, where any
 # finding fails the test that made it; then gives each fuzz target a bounded run (about 30 s in
-# all). Any failure fails the script.
+# all); last, it cross-builds the Qt-free core and its suites for Windows and runs them under Wine
+# (tools/windows/test.sh). Any failure fails the script.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
@@ -23,6 +24,8 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 run_ctest "$asan"
 "$root/tools/fuzz.sh" --check
 
-# One closing line over both CTest runs, the normal build and the sanitizer build.
+"$root/tools/windows/test.sh" "${FARB_WINDOWS_BUILD:-$root/build-windows}" | tee -a "$summaries"
+
+# One closing line over the three CTest runs: the normal build, the sanitizer build, Windows.
 awk '/tests passed, [0-9]+ tests failed out of/ { failed += $4; total += $NF }
      END { printf "total: %d passed, %d failed\n", total - failed, failed }' "$summaries"

@@ -1,5 +1,5 @@
-// A stand-in for the vendor's libftd2xx.so, built from the published interface: a scripted set of
-// devices, and a log of every call with its arguments as the library received them.
+// A stand-in for the vendor's libftd2xx.so and ftd2xx.dll, built from the published interface: a
+// scripted set of devices, and a log of every call with its arguments as the library received them.
 
 #include <algorithm>
 #include <cstdint>
@@ -40,7 +40,14 @@ FakeDevice* DeviceOf(FT_HANDLE handle) {
 
 }  // namespace
 
+#ifdef _WIN32
+#define FAKE_EXPORT extern "C" __declspec(dllexport)
+// The vendor's functions use the Windows calling convention (WINAPI); the fake's own do not.
+#define FAKE_D2XX_CALL __stdcall
+#else
 #define FAKE_EXPORT extern "C" __attribute__((visibility("default")))
+#define FAKE_D2XX_CALL
+#endif
 
 FAKE_EXPORT void FakeD2xx_Reset() {
     devices.clear();
@@ -56,7 +63,7 @@ FAKE_EXPORT const char* FakeD2xx_Log() {
     return callLog.c_str();
 }
 
-FAKE_EXPORT FT_STATUS FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
+FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
     char hexFlags[16];
     std::snprintf(hexFlags, sizeof hexFlags, "0x%08X", flags);
     if (flags == 0x80000000u) {
@@ -75,7 +82,7 @@ FAKE_EXPORT FT_STATUS FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
     return 0;
 }
 
-FAKE_EXPORT FT_STATUS FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) {
+FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) {
     const std::string serial = static_cast<const char*>(arg);
     Note("FT_OpenEx(" + serial + "," + std::to_string(flags) + ")");
     for (FakeDevice& device : devices) {
@@ -88,7 +95,7 @@ FAKE_EXPORT FT_STATUS FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) {
     return 2;
 }
 
-FAKE_EXPORT FT_STATUS FT_Close(FT_HANDLE handle) {
+FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_Close(FT_HANDLE handle) {
     Note("FT_Close");
     FakeDevice* device = DeviceOf(handle);
     if (!device) {
@@ -98,24 +105,25 @@ FAKE_EXPORT FT_STATUS FT_Close(FT_HANDLE handle) {
     return 0;
 }
 
-FAKE_EXPORT FT_STATUS FT_SetBaudRate(FT_HANDLE handle, DWORD baud) {
+FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_SetBaudRate(FT_HANDLE handle, DWORD baud) {
     Note("FT_SetBaudRate(" + std::to_string(baud) + ")");
     return DeviceOf(handle) ? 0 : 1;
 }
 
-FAKE_EXPORT FT_STATUS FT_SetDataCharacteristics(FT_HANDLE handle, std::uint8_t bits,
-                                                std::uint8_t stop, std::uint8_t parity) {
+FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_SetDataCharacteristics(FT_HANDLE handle, std::uint8_t bits,
+                                                               std::uint8_t stop,
+                                                               std::uint8_t parity) {
     Note("FT_SetDataCharacteristics(" + std::to_string(bits) + "," + std::to_string(stop) + "," +
          std::to_string(parity) + ")");
     return DeviceOf(handle) ? 0 : 1;
 }
 
-FAKE_EXPORT FT_STATUS FT_SetTimeouts(FT_HANDLE handle, DWORD readMs, DWORD writeMs) {
+FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_SetTimeouts(FT_HANDLE handle, DWORD readMs, DWORD writeMs) {
     Note("FT_SetTimeouts(" + std::to_string(readMs) + "," + std::to_string(writeMs) + ")");
     return DeviceOf(handle) ? 0 : 1;
 }
 
-FAKE_EXPORT FT_STATUS FT_GetQueueStatus(FT_HANDLE handle, DWORD* queued) {
+FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_GetQueueStatus(FT_HANDLE handle, DWORD* queued) {
     Note("FT_GetQueueStatus");
     FakeDevice* device = DeviceOf(handle);
     if (!device) {
@@ -125,7 +133,8 @@ FAKE_EXPORT FT_STATUS FT_GetQueueStatus(FT_HANDLE handle, DWORD* queued) {
     return 0;
 }
 
-FAKE_EXPORT FT_STATUS FT_Write(FT_HANDLE handle, void* buffer, DWORD count, DWORD* written) {
+FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_Write(FT_HANDLE handle, void* buffer, DWORD count,
+                                              DWORD* written) {
     const std::string bytes(static_cast<const char*>(buffer), count);
     std::string hex;
     for (const unsigned char byte : bytes) {
@@ -146,7 +155,8 @@ FAKE_EXPORT FT_STATUS FT_Write(FT_HANDLE handle, void* buffer, DWORD count, DWOR
 }
 
 #ifndef FAKE_D2XX_WITHOUT_READ
-FAKE_EXPORT FT_STATUS FT_Read(FT_HANDLE handle, void* buffer, DWORD count, DWORD* returned) {
+FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_Read(FT_HANDLE handle, void* buffer, DWORD count,
+                                             DWORD* returned) {
     Note("FT_Read(" + std::to_string(count) + ")");
     FakeDevice* device = DeviceOf(handle);
     if (!device) {

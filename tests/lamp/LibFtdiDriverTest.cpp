@@ -8,8 +8,8 @@
 #include "D2XXUnit.h"
 #include "LampDiscovery.h"
 #include "LampLink.h"
+#include "LibFtdiDriver.h"
 #include "SysfsUsbStrings.h"
-#include "SystemDriver.h"
 
 namespace farb::testing {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "EmulatedUsbBus.h"
 #include "LampLink.h"
-#include "SystemDriver.h"
+#include "LibFtdiDriver.h"
 
 namespace farb::testing {
 
