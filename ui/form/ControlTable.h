@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace farb {
+
+// Every control of the main window, in the order the front ends stack them (later ones lie on
+// top of earlier ones).
+enum class ControlId { Image1, lbh, lbg, ComboBox1, Label1, lt, Shape1, Shape3, Shape2, LStart, LPAUSE, LSTOp };
+
+enum class ControlKind { Picture, ListBox, DropDownList, Label, HotSpot };
+
+// What assistive technology is told a control is.
+enum class AccessibleRole { None, Picture, List, ComboBox, StaticText, PushButton };
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int Right() const { return left + width; }
+    int Bottom() const { return top + height; }
+    bool Contains(int x, int y) const { return x >= left && x < Right() && y >= top && y < Bottom(); }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct ControlSpec {
+    ControlId id;
+    std::string_view name;  // the control's short name, "lbh"
+    ControlKind kind;
+    Rect rect;              // client-area pixels of a 96 dpi screen
+    int fontPixels;         // Arial
+    Rgb textColour;
+    bool opaque;            // false: the artwork shows through
+    Rgb background;         // only where opaque
+    int itemHeight;         // lists only
+    int focusOrder;         // 1, 2, ... in Tab order; 0 takes no keyboard focus
+    bool centred;           // text centred in its rectangle
+    bool enabled;
+    std::string_view accessibleName;  // Latin-1; empty: the shown text names it
+    AccessibleRole role;
+};
+
+struct WindowSpec {
+    std::string_view title;
+    int clientWidth;
+    int clientHeight;
+    int fontPixels;  // the window's default font, Arial
+    std::string_view fontFamily;
+    Rgb plainBackground;  // shown where the artwork is missing
+};
+
+inline constexpr int kDesignDpi = 96;
+
+const WindowSpec& MainWindowSpec();
+std::span<const ControlSpec> Controls();
+const ControlSpec& Control(ControlId id);
+
+// The table is designed for 96 dpi; at another resolution the whole layout, its fonts and the
+// artwork grow by dpi / 96, so the controls stay over the picture.
+int ScaledToDpi(int designPixels, int dpi);
+Rect ScaledToDpi(const Rect& designRect, int dpi);
+
+}  // namespace farb

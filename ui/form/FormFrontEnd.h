@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ControlTable.h"
+
+namespace farb {
+
+enum class TimerId { Timer1, Timer2 };
+
+// The one port through which the form speaks to its toolkit. Every text is Latin-1; the front
+// end converts it at the boundary.
+class FormFrontEnd {
+  public:
+    virtual ~FormFrontEnd() = default;
+
+    virtual void SetText(ControlId control, const std::string& text) = 0;
+    virtual void SetVisible(ControlId control, bool visible) = 0;
+    // Replaces a list's or the status box's items; afterwards none is selected.
+    virtual void SetItems(ControlId control, const std::vector<std::string>& items) = 0;
+    // Selects an item; -1 selects none.
+    virtual void SetSelection(ControlId control, int index) = 0;
+    // An empty text removes the tooltip.
+    virtual void SetToolTip(ControlId control, const std::string& text) = 0;
+    // Switching a timer on starts a fresh period, also when it was on.
+    virtual void SetTimer(TimerId timer, bool on) = 0;
+
+    // The modal start-up notice; true for OK, false for Cancel.
+    virtual bool ConfirmNotice() = 0;
+    virtual void ShowError(const std::string& title, const std::string& text) = 0;
+    // Closes the window once the current event is done, which ends the program.
+    virtual void Close() = 0;
+    // The countdown reached 0:00: the task bar calls the operator without changing the window.
+    virtual void AskForAttention() = 0;
+};
+
+}  // namespace farb

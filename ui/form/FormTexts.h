@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "OpenFailure.h"
+
+namespace farb {
+
+// The words of the main window and its boxes, Latin-1.
+inline constexpr std::string_view kWindowTitle = "Lanvo Farbprogram  V1.15";
+inline constexpr std::string_view kNoticeTitle = "Wichtiger Hinweis";
+inline constexpr std::string_view kNoticeText = "Die Licht und Farbterapie ersetzt nicht den Arztbesuch";
+inline constexpr std::string_view kOkButton = "OK";
+inline constexpr std::string_view kCancelButton = "Abbrechen";
+inline constexpr std::string_view kDriverErrorTitle = "Fehler";
+// The title of the box that shows an error which ended an event, and of the already-running box.
+inline constexpr std::string_view kProgramTitle = "Farbprogramm";
+inline constexpr std::string_view kAlreadyRunningText =
+    "Das Farbprogramm l\xE4uft bereits. Es kann nur ein Farbprogramm die Lampe steuern.";
+
+inline constexpr std::string_view kHoverStart = "Start";
+inline constexpr std::string_view kHoverPause = "Pause";
+inline constexpr std::string_view kHoverStop = "Stop";
+
+// Discovery selects item 0 without a lamp and item LampProtocol + 1 with one.
+std::vector<std::string> StatusItems();
+
+// The status box's hint for the operator: why a lamp that is found stays dark, and the README
+// section that mends it; empty for None.
+std::string_view OpenFailureHint(OpenFailure failure);
+
+}  // namespace farb

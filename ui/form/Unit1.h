@@ -1,0 +1,124 @@
+#pragma once
+
+#include <exception>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CommandsLamp.h"
+#include "ControlTable.h"
+#include "FormFrontEnd.h"
+#include "FormInput.h"
+#include "FtDriver.h"
+#include "LampLink.h"
+#include "TherapyCatalogue.h"
+#include "TreatmentControl.h"
+
+namespace farb {
+
+// The main window's behaviour, whatever toolkit draws it: the front end builds the controls of
+// the control table, forwards each event to the handler of the same name, and does what the
+// form asks through its FormFrontEnd.
+class TForm1 {
+  public:
+    // Runs the window-creation steps through `frontEnd`, whose controls must exist.
+    TForm1(FormFrontEnd& frontEnd, FtDriver& driver, LampCommands::Sleep sleep,
+           TherapyCatalogue catalogue = ShippedCatalogue());
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // The window became active; the first time only, the notice and a discovery.
+    void FormActivate();
+    // The window is closing.
+    void FormClose();
+    void Timer1Timer();
+    void Timer2Timer();
+
+    // `item` is the item under the pointer, -1 beside the items.
+    void lbhMouseDown(MouseButton button, int item);
+    void lbgMouseDown(MouseButton button, int item);
+    void lbhKeyDown(const KeyStroke& key);
+    void lbgKeyDown(const KeyStroke& key);
+    void lbhKeyUp(const KeyStroke& key);
+    void lbgKeyUp(const KeyStroke& key);
+    // The list lost the keyboard focus: a key pressed here and released elsewhere counts there.
+    void lbhExit();
+    void lbgExit();
+
+    void Shape1MouseDown(MouseButton button);
+    void Shape2MouseDown(MouseButton button);
+    void Shape3MouseDown(MouseButton button);
+    void Shape1MouseMove();
+    void Shape2MouseMove();
+    void Shape3MouseMove();
+    // A move over the background at a client point (96 dpi pixels).
+    void Image1MouseMove(int x, int y);
+
+    int Selection(ControlId list) const;
+    bool TimerOn(TimerId timer) const;
+    const TreatmentControl& Treatment() const { return control_; }
+
+  private:
+    struct ListState {
+        ControlId id;
+        int count = 0;
+        int selected = -1;
+        std::set<int> keysDown;
+    };
+
+    class View : public TreatmentView {
+      public:
+        explicit View(TForm1& form) : form_(form) {}
+        void SetTimeText(const std::string& text) override;
+        void SetStatusText(const std::string& text) override;
+        int SelectedCategory() const override { return form_.lbh_.selected; }
+        int SelectedProgram() const override { return form_.lbg_.selected; }
+        void ShowProgramList(const std::vector<std::string>& names) override;
+        void AskForAttention() override { form_.frontEnd_.AskForAttention(); }
+
+      private:
+        TForm1& form_;
+    };
+
+    class Timer : public TreatmentTimer {
+      public:
+        explicit Timer(TForm1& form) : form_(form) {}
+        void SetTreatmentTimer(bool on) override;
+        bool TreatmentTimerOn() const override { return form_.timer1On_; }
+
+      private:
+        TForm1& form_;
+    };
+
+    void FormCreate();
+    void ListMouseDown(ListState& list, MouseButton button, int item);
+    void ListKeyUp(ListState& list, const KeyStroke& key);
+    void SetItems(ListState& list, const std::vector<std::string>& items);
+    void Select(ListState& list, int index);
+    void ShowOnlyHoverLabel(ControlId label);
+    void SetPollTimer(bool on);
+    void ShowStatusItem(int item);
+    void ShowOpenFailure();
+    // An error that escapes an event ends that event and is shown; the program runs on.
+    template <class Operation>
+    void RunEvent(Operation&& operation);
+
+    FormFrontEnd& frontEnd_;
+    TherapyCatalogue catalogue_;
+    LampLink lampLink_;
+    CommandsLamp lamp_;
+    View view_{*this};
+    Timer timer_{*this};
+    TreatmentControl control_;
+    ListState lbh_{ControlId::lbh};
+    ListState lbg_{ControlId::lbg};
+    std::vector<std::string> categoryNames_;
+    std::vector<std::string> programNames_;
+    bool timer1On_ = false;
+    bool timer2On_ = false;
+    bool activated_ = false;
+    std::string openFailureHint_;
+    ControlId shownHoverLabel_ = ControlId::Image1;  // Image1: none shown
+};
+
+}  // namespace farb
