@@ -1,7 +1,7 @@
 #pragma once
 
 #include <exception>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,10 +37,12 @@ class TForm1 {
     // `item` is the item under the pointer, -1 beside the items.
     void lbhMouseDown(MouseButton button, int item);
     void lbgMouseDown(MouseButton button, int item);
+    // A key's press records its move and character; its release, matched by code, moves the
+    // selection and runs the list's operation. Auto-repeated presses and releases are not sent.
     void lbhKeyDown(const KeyStroke& key);
     void lbgKeyDown(const KeyStroke& key);
-    void lbhKeyUp(const KeyStroke& key);
-    void lbgKeyUp(const KeyStroke& key);
+    void lbhKeyUp(int keyCode);
+    void lbgKeyUp(int keyCode);
     // The list lost the keyboard focus: a key pressed here and released elsewhere counts there.
     void lbhExit();
     void lbgExit();
@@ -63,7 +65,7 @@ class TForm1 {
         ControlId id;
         int count = 0;
         int selected = -1;
-        std::set<int> keysDown;
+        std::map<int, KeyStroke> keysDown;  // by code, as pressed
     };
 
     class View : public TreatmentView {
@@ -92,7 +94,7 @@ class TForm1 {
 
     void FormCreate();
     void ListMouseDown(ListState& list, MouseButton button, int item);
-    void ListKeyUp(ListState& list, const KeyStroke& key);
+    void ListKeyUp(ListState& list, int keyCode);
     void SetItems(ListState& list, const std::vector<std::string>& items);
     void Select(ListState& list, int index);
     void ShowOnlyHoverLabel(ControlId label);

@@ -1,6 +1,10 @@
-#include "OpenFailure.h"
+#include "FormTexts.h"
 
 namespace farb {
+
+std::vector<std::string> StatusItems() {
+    return {"keine Verbindung", "USB", "USB", "USB"};
+}
 
 std::string_view OpenFailureHint(OpenFailure failure) {
     switch (failure) {

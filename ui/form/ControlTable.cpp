@@ -1,0 +1,86 @@
+#include "ControlTable.h"
+
+#include <array>
+
+namespace farb {
+namespace {
+
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kListBackground{160, 158, 205};
+
+constexpr WindowSpec kMainWindow{
+    .title = "Lanvo Farbprogram  V1.15",
+    .clientWidth = 834,
+    .clientHeight = 592,
+    .fontPixels = 13,
+    .fontFamily = "Arial",
+    .plainBackground = {70, 66, 130},
+};
+
+constexpr ControlSpec List(ControlId id, std::string_view name, Rect rect, int focusOrder,
+                           std::string_view accessibleName) {
+    return {id, name, ControlKind::ListBox, rect, 16, kWhite, true, kListBackground, 18,
+            focusOrder, false, true, accessibleName, AccessibleRole::List};
+}
+
+constexpr ControlSpec WhiteLabel(ControlId id, std::string_view name, Rect rect, bool centred) {
+    return {id, name, ControlKind::Label, rect, 19, kWhite, false, kBlack, 0,
+            0, centred, true, {}, AccessibleRole::StaticText};
+}
+
+constexpr ControlSpec HotSpot(ControlId id, std::string_view name, Rect rect,
+                              std::string_view accessibleName) {
+    return {id, name, ControlKind::HotSpot, rect, 13, kBlack, false, kBlack, 0,
+            0, false, true, accessibleName, AccessibleRole::PushButton};
+}
+
+constexpr std::array kControls{
+    ControlSpec{ControlId::Image1, "Image1", ControlKind::Picture, {0, 0, 834, 592}, 13, kBlack,
+                true, kMainWindow.plainBackground, 0, 0, false, true, {}, AccessibleRole::Picture},
+    List(ControlId::lbh, "lbh", {32, 168, 265, 391}, 1, "Hauptgruppen"),
+    List(ControlId::lbg, "lbg", {330, 168, 263, 391}, 2, "Beschwerden"),
+    ControlSpec{ControlId::ComboBox1, "ComboBox1", ControlKind::DropDownList, {635, 166, 155, 24},
+                13, kBlack, true, kWhite, 0, 0, false, false, "Verbindung",
+                AccessibleRole::ComboBox},
+    WhiteLabel(ControlId::Label1, "Label1", {608, 224, 201, 22}, true),
+    WhiteLabel(ControlId::lt, "lt", {608, 256, 201, 22}, true),
+    HotSpot(ControlId::Shape1, "Shape1", {680, 296, 65, 73}, "Start"),
+    HotSpot(ControlId::Shape3, "Shape3", {672, 376, 73, 73}, "Pause"),
+    HotSpot(ControlId::Shape2, "Shape2", {672, 448, 73, 73}, "Stop"),
+    WhiteLabel(ControlId::LStart, "LStart", {744, 320, 39, 22}, false),
+    WhiteLabel(ControlId::LPAUSE, "LPAUSE", {736, 397, 54, 22}, false),
+    WhiteLabel(ControlId::LSTOp, "LSTOp", {744, 472, 40, 22}, false),
+};
+
+}  // namespace
+
+const WindowSpec& MainWindowSpec() {
+    return kMainWindow;
+}
+
+std::span<const ControlSpec> Controls() {
+    return kControls;
+}
+
+const ControlSpec& Control(ControlId id) {
+    return kControls[static_cast<std::size_t>(id)];
+}
+
+int ScaledToDpi(int designPixels, int dpi) {
+    // Rounded to the nearest pixel, halves away from zero, as MulDiv does.
+    const long long scaled = static_cast<long long>(designPixels) * dpi;
+    const long long half = kDesignDpi / 2;
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / kDesignDpi
+                                        : -((-scaled + half) / kDesignDpi));
+}
+
+Rect ScaledToDpi(const Rect& designRect, int dpi) {
+    // Scale the edges, not the sizes, so neighbouring controls stay flush.
+    const int left = ScaledToDpi(designRect.left, dpi);
+    const int top = ScaledToDpi(designRect.top, dpi);
+    return {left, top, ScaledToDpi(designRect.Right(), dpi) - left,
+            ScaledToDpi(designRect.Bottom(), dpi) - top};
+}
+
+}  // namespace farb

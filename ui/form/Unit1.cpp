@@ -1,0 +1,247 @@
+#include "Unit1.h"
+
+#include <array>
+
+#include "CategoryList.h"
+#include "FormTexts.h"
+#include "LineFields.h"
+#include "ListRules.h"
+
+namespace farb {
+namespace {
+
+constexpr std::array kHoverLabels{ControlId::LStart, ControlId::LPAUSE, ControlId::LSTOp};
+
+int VisibleRows(ControlId list) {
+    const ControlSpec& spec = Control(list);
+    return spec.rect.height / spec.itemHeight;
+}
+
+}  // namespace
+
+TForm1::TForm1(FormFrontEnd& frontEnd, FtDriver& driver, LampCommands::Sleep sleep,
+               TherapyCatalogue catalogue)
+    : frontEnd_(frontEnd),
+      catalogue_(catalogue),
+      lampLink_(driver,
+                {.onDriverError =
+                     [this](const std::string& text) {
+                         frontEnd_.ShowError(std::string(kDriverErrorTitle), text);
+                     },
+                 .onStatusItem = [this](int item) { ShowStatusItem(item); },
+                 .sleep = std::move(sleep),
+                 .pollTimer = [this](bool on) { SetPollTimer(on); }}),
+      lamp_(lampLink_.commands),
+      control_(catalogue, view_, timer_, lamp_) {
+    FormCreate();
+}
+
+void TForm1::FormCreate() {
+    frontEnd_.SetItems(ControlId::ComboBox1, StatusItems());
+    frontEnd_.SetText(ControlId::Label1, kStatusChoose);
+    frontEnd_.SetText(ControlId::LStart, std::string(kHoverStart));
+    frontEnd_.SetText(ControlId::LPAUSE, std::string(kHoverPause));
+    frontEnd_.SetText(ControlId::LSTOp, std::string(kHoverStop));
+    for (ControlId label : kHoverLabels) {
+        frontEnd_.SetVisible(label, false);
+    }
+    SetPollTimer(true);
+
+    LineFields fields;
+    SetItems(lbh_, FillCategoryList(catalogue_, fields));
+    Select(lbh_, 0);
+    RunEvent([this] { control_.FillProgramList(0); });
+    frontEnd_.SetText(ControlId::lt, "");
+}
+
+void TForm1::FormActivate() {
+    if (activated_) {
+        return;
+    }
+    activated_ = true;
+    if (!frontEnd_.ConfirmNotice()) {
+        frontEnd_.Close();
+    }
+    lampLink_.discovery.ScanForLamp();
+}
+
+void TForm1::FormClose() {
+    RunEvent([this] { control_.CloseTreatment(); });
+}
+
+void TForm1::Timer1Timer() {
+    RunEvent([this] { control_.Tick(); });
+}
+
+void TForm1::Timer2Timer() {
+    if (!timer1On_) {
+        lampLink_.discovery.ScanForLamp();
+    }
+}
+
+void TForm1::lbhMouseDown(MouseButton button, int item) {
+    ListMouseDown(lbh_, button, item);
+    RunEvent([this] { control_.SelectCategory(); });
+}
+
+void TForm1::lbgMouseDown(MouseButton button, int item) {
+    ListMouseDown(lbg_, button, item);
+    RunEvent([this] { control_.SelectProgram(); });
+}
+
+void TForm1::lbhKeyDown(const KeyStroke& key) {
+    lbh_.keysDown[key.code] = key;
+}
+
+void TForm1::lbgKeyDown(const KeyStroke& key) {
+    lbg_.keysDown[key.code] = key;
+}
+
+void TForm1::lbhKeyUp(int keyCode) {
+    ListKeyUp(lbh_, keyCode);
+    RunEvent([this] { control_.SelectCategory(); });
+}
+
+void TForm1::lbgKeyUp(int keyCode) {
+    ListKeyUp(lbg_, keyCode);
+    RunEvent([this] { control_.SelectProgram(); });
+}
+
+void TForm1::lbhExit() {
+    lbh_.keysDown.clear();
+}
+
+void TForm1::lbgExit() {
+    lbg_.keysDown.clear();
+}
+
+void TForm1::Shape1MouseDown(MouseButton) {
+    RunEvent([this] { control_.StartTreatment(); });
+}
+
+void TForm1::Shape2MouseDown(MouseButton) {
+    RunEvent([this] { control_.StopTreatment(); });
+}
+
+void TForm1::Shape3MouseDown(MouseButton) {
+    RunEvent([this] { control_.PauseTreatment(); });
+}
+
+void TForm1::Shape1MouseMove() {
+    ShowOnlyHoverLabel(ControlId::LStart);
+}
+
+void TForm1::Shape2MouseMove() {
+    ShowOnlyHoverLabel(ControlId::LSTOp);
+}
+
+void TForm1::Shape3MouseMove() {
+    ShowOnlyHoverLabel(ControlId::LPAUSE);
+}
+
+void TForm1::Image1MouseMove(int x, int y) {
+    // A hover label lies partly beside its hot spot; the pointer on it keeps it.
+    if (shownHoverLabel_ != ControlId::Image1 && Control(shownHoverLabel_).rect.Contains(x, y)) {
+        return;
+    }
+    ShowOnlyHoverLabel(ControlId::Image1);
+}
+
+int TForm1::Selection(ControlId list) const {
+    return list == ControlId::lbh ? lbh_.selected : lbg_.selected;
+}
+
+bool TForm1::TimerOn(TimerId timer) const {
+    return timer == TimerId::Timer1 ? timer1On_ : timer2On_;
+}
+
+void TForm1::ListMouseDown(ListState& list, MouseButton button, int item) {
+    Select(list, SelectionAfterPress(list.selected, button, item < list.count ? item : -1));
+}
+
+void TForm1::ListKeyUp(ListState& list, int keyCode) {
+    // A key pressed in another control and released here moves nothing.
+    const auto press = list.keysDown.extract(keyCode);
+    if (press.empty()) {
+        return;
+    }
+    const auto& items = list.id == ControlId::lbh ? categoryNames_ : programNames_;
+    Select(list, SelectionAfterKey(list.selected, items, press.mapped(), VisibleRows(list.id)));
+}
+
+void TForm1::SetItems(ListState& list, const std::vector<std::string>& items) {
+    (list.id == ControlId::lbh ? categoryNames_ : programNames_) = items;
+    list.count = static_cast<int>(items.size());
+    list.selected = -1;
+    frontEnd_.SetItems(list.id, items);
+}
+
+void TForm1::Select(ListState& list, int index) {
+    if (index == list.selected) {
+        return;
+    }
+    list.selected = index;
+    frontEnd_.SetSelection(list.id, index);
+}
+
+void TForm1::ShowOnlyHoverLabel(ControlId label) {
+    if (label == shownHoverLabel_) {
+        return;
+    }
+    for (ControlId hover : kHoverLabels) {
+        if (hover == shownHoverLabel_ || hover == label) {
+            frontEnd_.SetVisible(hover, hover == label);
+        }
+    }
+    shownHoverLabel_ = label;
+}
+
+void TForm1::SetPollTimer(bool on) {
+    timer2On_ = on;
+    frontEnd_.SetTimer(TimerId::Timer2, on);
+}
+
+void TForm1::ShowStatusItem(int item) {
+    frontEnd_.SetSelection(ControlId::ComboBox1, item);
+    ShowOpenFailure();
+}
+
+// A lamp that is found but does not open still shows "USB"; the tooltip says why it stays dark.
+void TForm1::ShowOpenFailure() {
+    const std::string hint(OpenFailureHint(lampLink_.link.LastOpenFailure()));
+    if (hint != openFailureHint_) {
+        openFailureHint_ = hint;
+        frontEnd_.SetToolTip(ControlId::ComboBox1, hint);
+    }
+}
+
+template <class Operation>
+void TForm1::RunEvent(Operation&& operation) {
+    try {
+        operation();
+    } catch (const std::exception& error) {
+        frontEnd_.ShowError(std::string(kProgramTitle), error.what());
+    }
+    ShowOpenFailure();
+}
+
+void TForm1::View::SetTimeText(const std::string& text) {
+    form_.frontEnd_.SetText(ControlId::lt, text);
+}
+
+void TForm1::View::SetStatusText(const std::string& text) {
+    form_.frontEnd_.SetText(ControlId::Label1, text);
+}
+
+void TForm1::View::ShowProgramList(const std::vector<std::string>& names) {
+    form_.SetItems(form_.lbg_, names);
+}
+
+void TForm1::Timer::SetTreatmentTimer(bool on) {
+    if (on != form_.timer1On_) {
+        form_.timer1On_ = on;
+        form_.frontEnd_.SetTimer(TimerId::Timer1, on);
+    }
+}
+
+}  // namespace farb
