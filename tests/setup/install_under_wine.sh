@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Installs the setup program silently into a Wine prefix of its own, checks what it put where,
+# uninstalls silently and checks that the prefix is as it was before.
+#   install_under_wine.sh SETUP_EXE MAIN_EXE DEMO_EXE
+set -euo pipefail
+setup=$1 main_exe=$2 demo_exe=$3
+wine_bin=/usr/lib/wine
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+WINEPREFIX=$(mktemp -d)
+export WINEPREFIX WINEDEBUG=-all
+# No .NET or HTML engine prompts; no menu entries in this machine's own desktop menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+trap '"$wine_bin/wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+now() { date +%s.%N; }
+seconds_since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.1f", b - a }'; }
+wine() { "$wine_bin/wine64" "$@" </dev/null 2>/dev/null; }
+
+# The server and Wine's services start here, with their output elsewhere: started by the
+# installer they would hold the output pipe of whatever runs this script.
+"$wine_bin/wineserver" -p
+wine wineboot --init >/dev/null
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+
+drive=$WINEPREFIX/drive_c
+# Every file of the prefix but Wine's own and the temporary ones, and every key under Software of
+# the machine and the user, as Wine saves them when its server stops (the rest is Wine's devices).
+snapshot() {
+    (cd "$drive" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort)
+    "$wine_bin/wineserver" -k || true
+    "$wine_bin/wineserver" -w
+    sed -n 's/^\(\[Software\\.*\]\) [0-9]*$/\1/p' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" |
+        grep -v 'NetworkCards' | sort  # rewritten by Wine at each start
+    "$wine_bin/wineserver" -p
+}
+before=$(snapshot)
+
+started=$(now)
+wine "$setup" /S >/dev/null || fail "the setup program exited with $?"
+echo "installed in $(seconds_since "$started") s"
+
+dir="$drive/Program Files/Farbprogramm"
+cmp "$main_exe" "$dir/farbprogramm.exe" || fail "farbprogramm.exe differs from the built one"
+cmp "$demo_exe" "$dir/farbprogramm-demo.exe" || fail "farbprogramm-demo.exe differs"
+grep -q "^MIT License" "$dir/LICENSE.txt" || fail "no licence installed"
+[[ -s "$dir/farbprogramm.ico" && -s "$dir/uninstall.exe" ]] || fail "icon or uninstaller missing"
+extra=$(ls "$dir" | grep -vxE 'farbprogramm(-demo)?\.exe|LICENSE\.txt|farbprogramm\.ico|uninstall\.exe' || true)
+[[ -z "$extra" ]] || fail "unexpected files installed: $extra"
+
+# Wine may file the machine's Start menu under the user's; either is fine.
+for name in "Farbprogramm" "Farbprogramm Demo"; do
+    link=$(find "$drive/ProgramData" "$drive/users" -path '*Start Menu/Programs/*' \
+        -name "$name.lnk" | head -1)
+    [[ -n "$link" ]] || fail "no Start menu entry \"$name\""
+done
+target() { iconv -f UTF-16LE -t UTF-8 "$1" 2>/dev/null | tr -d '\0' || true; strings "$1"; }
+target "$link" | grep -qi 'farbprogramm-demo\.exe' || fail "\"Farbprogramm Demo\" opens no demo"
+
+entry=$(wine reg query "$key\\Farbprogramm" | tr -d '\r')
+value() { awk -v n="$1" '$1 == n { $1 = ""; $2 = ""; sub(/^ +/, ""); print }' <<<"$entry"; }
+[[ $(value DisplayName) == Farbprogramm ]] || fail "DisplayName: $(value DisplayName)"
+[[ $(value DisplayVersion) == 1.15 ]] || fail "DisplayVersion: $(value DisplayVersion)"
+[[ $(value Publisher) == Lanvo ]] || fail "Publisher: $(value Publisher)"
+[[ $(value DisplayIcon) == 'C:\Program Files\Farbprogramm\farbprogramm.ico' ]] ||
+    fail "DisplayIcon: $(value DisplayIcon)"
+[[ $(value UninstallString) == '"C:\Program Files\Farbprogramm\uninstall.exe"' ]] ||
+    fail "UninstallString: $(value UninstallString)"
+[[ $(value QuietUninstallString) == '"C:\Program Files\Farbprogramm\uninstall.exe" /S' ]] ||
+    fail "QuietUninstallString: $(value QuietUninstallString)"
+[[ $(value NoModify) == 0x1 && $(value NoRepair) == 0x1 ]] || fail "NoModify/NoRepair not set"
+# In KiB, as the list of installed apps shows it: within one KiB per file of what is there.
+size_kib=$(( $(value EstimatedSize) ))
+actual_kib=$(( $(du -b --apparent-size -s "$dir" | cut -f1) / 1024 ))
+(( size_kib >= actual_kib - 5 && size_kib <= actual_kib + 5 )) ||
+    fail "EstimatedSize $size_kib KiB, installed $actual_kib KiB"
+
+# The uninstaller hands over to a copy of itself and returns at once: wait for its work, whose
+# last step removes the uninstall entry.
+started=$(now)
+wine "$dir/uninstall.exe" /S >/dev/null || true
+for ((tries = 0; tries < 300; tries++)); do
+    [[ ! -e "$dir" ]] && ! wine reg query "$key\\Farbprogramm" >/dev/null && break
+    sleep 0.2
+done
+[[ ! -e "$dir" ]] || fail "the uninstaller left: $(ls "$dir")"
+echo "uninstalled in $(seconds_since "$started") s"
+after=$(snapshot)
+diff <(echo "$before") <(echo "$after") >&2 || fail "the prefix differs from before the install"
+echo "setup ok: $(( $(stat -c %s "$setup") / 1024 )) KiB"
