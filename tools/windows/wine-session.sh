@@ -17,7 +17,7 @@ wine_session_end() {
 # started later would hold the caller's output pipe open.
 wine_session_restart() {
     "$wine_bin/wineserver" -k 2>/dev/null || true
-    "$wine_bin/wineserver" -w
+    "$wine_bin/wineserver" -w 2>/dev/null || true
     "$wine_bin/wineserver" -p
     "$WINE" wineboot --init >/dev/null 2>&1 </dev/null
 }
@@ -30,6 +30,7 @@ for _ in $(seq 100); do
 done
 export DISPLAY=:$(cat "$session/display")
 
+mkdir -p "$WINEPREFIX"
 wine_session_restart
 # Debian's Wine does not look into its own font folder: without these, dialogs lack MS Shell Dlg.
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"

@@ -181,19 +181,18 @@ void MainWindow::LayOut(int dpi) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-// The visible height of a drop-down list follows the height of its selection field, and Wine's
-// combo box does not add the same frame to it both ways, so measure and correct.
+// The visible height of a drop-down list is the height of its selection field and a frame.
+// Wine's combo box reports another field height than it was given, so set one, measure what
+// shows, and correct by the difference.
 void MainWindow::FitComboHeight(HWND combo, int height) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    const auto shownHeight = [combo] {
         RECT shown;
         GetWindowRect(combo, &shown);
-        const LRESULT error = height - (shown.bottom - shown.top);
-        if (error == 0) {
-            return;
-        }
-        const LRESULT field = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + error);
-    }
+        return static_cast<int>(shown.bottom - shown.top);
+    };
+    const int probe = height / 2;
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), probe);
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), probe + height - shownHeight());
 }
 
 HFONT MainWindow::Font(int designPixels) {

@@ -9,6 +9,14 @@
 #include "Latin1.h"
 
 namespace farb {
+namespace {
+
+// Bit 30 of a key message: the key was down already.
+bool IsRepeat(LPARAM lParam) {
+    return (lParam & (1 << 30)) != 0;
+}
+
+}  // namespace
 
 LRESULT CALLBACK MainWindow::ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR id, DWORD_PTR self) {
@@ -51,9 +59,12 @@ LRESULT MainWindow::OnListMessage(ControlId list, UINT message, WPARAM wParam, L
     switch (message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN: {
-            keyDown_ = wParam;
-            const KeyStroke key{static_cast<int>(wParam), MoveOfKey(wParam), 0};
-            categories ? form.lbhKeyDown(key) : form.lbgKeyDown(key);
+            // A held key repeats its press; the form counts the first.
+            if (!IsRepeat(lParam)) {
+                keyDown_ = wParam;
+                const KeyStroke key{static_cast<int>(wParam), MoveOfKey(wParam), 0};
+                categories ? form.lbhKeyDown(key) : form.lbgKeyDown(key);
+            }
             if (message == WM_KEYDOWN) {
                 return 0;  // the native navigation
             }
@@ -61,7 +72,8 @@ LRESULT MainWindow::OnListMessage(ControlId list, UINT message, WPARAM wParam, L
         }
         case WM_CHAR:
             // The character the last key types; the form keeps it with that key's press.
-            if (const char character = Latin1FromWide(static_cast<wchar_t>(wParam))) {
+            if (const char character = Latin1FromWide(static_cast<wchar_t>(wParam));
+                character && !IsRepeat(lParam)) {
                 const KeyStroke key{static_cast<int>(keyDown_), MoveOfKey(keyDown_), character};
                 categories ? form.lbhKeyDown(key) : form.lbgKeyDown(key);
             }
