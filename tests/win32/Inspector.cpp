@@ -227,6 +227,32 @@ bool Shows(HWND main, ControlId label, std::string_view text) {
     return Eventually([&] { return Text(Child(main, label)) == Wide(text); }, 5s);
 }
 
+void Key(HWND control, WPARAM key) {
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, 1 | 3u << 30);
+}
+
+HWND Focus(HWND main) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// Tab moves on to the programmes, whose release arrives there; Down then picks the first.
+void ChooseWithKeys(HWND main) {
+    HWND lbh = Child(main, ControlId::lbh);
+    HWND lbg = Child(main, ControlId::lbg);
+    Check(Eventually([&] { return Focus(main) == lbh; }), "the categories have the focus");
+    PostMessageW(lbh, WM_KEYDOWN, VK_TAB, 1);
+    Check(Eventually([&] { return Focus(main) == lbg; }), "Tab moves it to the programmes");
+    PostMessageW(lbg, WM_KEYUP, VK_TAB, 1 | 3u << 30);
+    Key(lbg, VK_DOWN);
+    Check(Shows(main, ControlId::lt, "19:00") && Send(lbg, LB_GETCURSEL) == 0,
+          "Down chooses the first programme");
+    Check(Send(lbh, LB_GETCURSEL) == 0, "the category stays");
+}
+
 void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dpi) {
     const std::string off = binary ? "\xFF\x4B" : "C000000\r\n";
     const std::string green = binary ? "\xFF\x42" : "C00EC00\r\n";
@@ -240,6 +266,12 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
     Check(Shows(main, ControlId::lt, "19:00") && Shows(main, ControlId::Label1, kStatusDuration),
           "programme 0 chosen: 19:00, Behandlungsdauer");
     Check(Send(lbg, LB_GETCURSEL) == 0, "programme 0 selected");
+    // A native list would drag its selection along under the held button.
+    PostMessageW(lbg, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, itemHeight / 2));
+    PostMessageW(lbg, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, itemHeight * 7 / 2));
+    PostMessageW(lbg, WM_LBUTTONUP, 0, MAKELPARAM(20, itemHeight * 7 / 2));
+    Check(Shows(main, ControlId::lt, "19:00") && Send(lbg, LB_GETCURSEL) == 0,
+          "a drag leaves the selection on the programme pressed");
     Check(SentSince(log, since, off), "the lamp is switched off: " + WriteLine(off));
 
     since = ReadFile(log).size();
@@ -298,8 +330,10 @@ int main(int argc, char** argv) {
     const int dpi = args.size() > 3 ? std::stoi(args[3]) : kDesignDpi;
     HWND main = AnswerNotice(true);
     CheckLayout(main, dpi);
-    if (dpi == kDesignDpi) {
-        CheckStartState(main);
+    CheckStartState(main);
+    if (dpi != kDesignDpi) {
+        ChooseWithKeys(main);
+    } else {
         const bool binary = args.size() < 5 || args[4] == "binary";
         ChooseStartPauseStop(main, log, binary, dpi);
         if (binary) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # farbprogramm.exe under Wine on a private X server, against the fake ftd2xx.dll beside it: the
 # notice, the layout at 96 and 144 dpi, a treatment's first minute on a binary and on a text
-# lamp, the second start and close, all checked by farb-inspect.
+# lamp, a choice by keyboard, the second start and close, all checked by farb-inspect.
 #   window_test.sh farbprogramm.exe farb-inspect.exe ftd2xx.dll
 set -euo pipefail
 session=$(mktemp -d)
