@@ -12,14 +12,17 @@ void NameForAssistiveTechnology(HWND control, std::string_view name) {
     if (name.empty()) {
         return;
     }
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-        return;
+    // One service for the program's lifetime: creating it loads the accessibility library.
+    static IAccPropServices* const services = [] {
+        IAccPropServices* created = nullptr;
+        CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                         reinterpret_cast<void**>(&created));
+        return created;
+    }();
+    if (services) {
+        std::wstring wide = WideFromLatin1(name);
+        services->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, wide.data());
     }
-    std::wstring wide = WideFromLatin1(name);
-    services->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, wide.data());
-    services->Release();
 }
 
 }  // namespace farb

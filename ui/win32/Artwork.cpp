@@ -24,8 +24,8 @@ ComPtr<Interface> Take(Call&& call) {
 }
 
 // Decodes the embedded JPEG with the system's codec, scaled by dpi / 96, into the top left of
-// the 32-bit top-down pixels `bits` of `width` x `height`.
-void DecodeInto(HINSTANCE instance, int dpi, void* bits, int width, int height) {
+// the 24-bit top-down pixels `bits` of `width` x `height` with rows of `stride` bytes.
+void DecodeInto(HINSTANCE instance, int dpi, BYTE* bits, int width, int height, UINT stride) {
     HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDR_ARTWORK), RT_RCDATA);
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     auto* data = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
@@ -59,22 +59,28 @@ void DecodeInto(HINSTANCE instance, int dpi, void* bits, int width, int height) 
     }
     const int scaledWidth = std::min(ScaledToDpi(static_cast<int>(frameWidth), dpi), width);
     const int scaledHeight = std::min(ScaledToDpi(static_cast<int>(frameHeight), dpi), height);
-    const auto scaler = Take<IWICBitmapScaler>(
-        [&](IWICBitmapScaler** out) { return factory->CreateBitmapScaler(out); });
+    IWICBitmapSource* source = frame.get();
+    ComPtr<IWICBitmapScaler> scaler;
+    if (scaledWidth != static_cast<int>(frameWidth) ||
+        scaledHeight != static_cast<int>(frameHeight)) {
+        scaler = Take<IWICBitmapScaler>(
+            [&](IWICBitmapScaler** out) { return factory->CreateBitmapScaler(out); });
+        if (!scaler || FAILED(scaler->Initialize(frame.get(), scaledWidth, scaledHeight,
+                                                 WICBitmapInterpolationModeFant))) {
+            return;
+        }
+        source = scaler.get();
+    }
+    // A JPEG decodes to the DIB's own format; anything else is converted.
     const auto converter = Take<IWICFormatConverter>(
         [&](IWICFormatConverter** out) { return factory->CreateFormatConverter(out); });
-    if (!scaler || !converter ||
-        FAILED(scaler->Initialize(frame.get(), scaledWidth, scaledHeight,
-                                  WICBitmapInterpolationModeFant)) ||
-        FAILED(converter->Initialize(scaler.get(), GUID_WICPixelFormat32bppBGR,
-                                     WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom))) {
+    if (!converter ||
+        FAILED(converter->Initialize(source, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
+                                     nullptr, 0, WICBitmapPaletteTypeCustom))) {
         return;
     }
     const WICRect area{0, 0, scaledWidth, scaledHeight};
-    const UINT stride = static_cast<UINT>(width) * 4;
-    converter->CopyPixels(&area, stride, stride * static_cast<UINT>(height),
-                          static_cast<BYTE*>(bits));
+    converter->CopyPixels(&area, stride, stride * static_cast<UINT>(height), bits);
 }
 
 }  // namespace
@@ -84,13 +90,14 @@ Artwork::~Artwork() {
 }
 
 void Artwork::Release() {
-    if (brush_) {
-        DeleteObject(brush_);
+    if (memory_) {
+        SelectObject(memory_, original_);
+        DeleteDC(memory_);
     }
     if (bitmap_) {
         DeleteObject(bitmap_);
     }
-    brush_ = nullptr;
+    memory_ = nullptr;
     bitmap_ = nullptr;
 }
 
@@ -104,33 +111,31 @@ void Artwork::Render(HINSTANCE instance, int dpi) {
     info.bmiHeader.biWidth = width;
     info.bmiHeader.biHeight = -height;  // top-down, as the decoder writes its rows
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap_) {
-        brush_ = CreateSolidBrush(RGB(window.plainBackground.red, window.plainBackground.green,
-                                      window.plainBackground.blue));
+    memory_ = CreateCompatibleDC(nullptr);
+    if (!bitmap_ || !memory_) {
         return;
     }
+    original_ = SelectObject(memory_, bitmap_);
     const Rgb plain = window.plainBackground;
-    const DWORD pixel = static_cast<DWORD>(plain.red) << 16 | plain.green << 8 | plain.blue;
-    std::fill_n(static_cast<DWORD*>(bits), static_cast<std::size_t>(width) * height, pixel);
-    DecodeInto(instance, dpi, bits, width, height);
-    brush_ = CreatePatternBrush(bitmap_);
+    const RECT all{0, 0, width, height};
+    SetBkColor(memory_, RGB(plain.red, plain.green, plain.blue));
+    ExtTextOutW(memory_, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    GdiFlush();
+    const UINT stride = (static_cast<UINT>(width) * 3 + 3) & ~3u;
+    DecodeInto(instance, dpi, static_cast<BYTE*>(bits), width, height, stride);
 }
 
-HBRUSH Artwork::BrushBehind(HDC dc, HWND child) const {
+void Artwork::PaintBehind(HDC dc, HWND child, const RECT& area) const {
     POINT origin{0, 0};
     if (child) {
         MapWindowPoints(child, GetParent(child), &origin, 1);
     }
-    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-    return brush_;
-}
-
-void Artwork::PaintBehind(HDC dc, HWND child, const RECT& area) const {
-    FillRect(dc, &area, BrushBehind(dc, child));
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory_,
+           area.left + origin.x, area.top + origin.y, SRCCOPY);
 }
 
 }  // namespace farb

@@ -8,7 +8,7 @@ namespace farb {
 
 // The background artwork, scaled to the screen's resolution, on a bitmap the size of the client
 // area; where the picture does not reach, or cannot be decoded, the plain background colour.
-// Every transparent control paints its piece of it through the pattern brush.
+// Every control that lets the artwork show through paints its piece of it from here.
 class Artwork {
   public:
     Artwork() = default;
@@ -17,16 +17,15 @@ class Artwork {
     ~Artwork();
 
     void Render(HINSTANCE instance, int dpi);
-    // Fills `area` of `child` (or of the client area when child is null) with the artwork under it.
+    // Fills `area` of `child` (of the client area when child is null) with the artwork under it.
     void PaintBehind(HDC dc, HWND child, const RECT& area) const;
-    // Prepares `dc` of `child` so the child's own background fill shows the artwork.
-    HBRUSH BrushBehind(HDC dc, HWND child) const;
 
   private:
     void Release();
 
+    HDC memory_ = nullptr;
     HBITMAP bitmap_ = nullptr;
-    HBRUSH brush_ = nullptr;
+    HGDIOBJ original_ = nullptr;
 };
 
 }  // namespace farb

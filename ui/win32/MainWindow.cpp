@@ -69,8 +69,8 @@ ControlClass ClassOf(const ControlSpec& spec) {
         case ControlKind::Picture:
             break;
     }
-    return {L"STATIC", static_cast<DWORD>(SS_NOPREFIX | SS_CENTERIMAGE |
-                                          (spec.centred ? SS_CENTER : SS_LEFT))};
+    // Drawn by us over the artwork; its window text stays what it shows.
+    return {L"STATIC", SS_OWNERDRAW};
 }
 
 }  // namespace
@@ -222,9 +222,12 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     if (!spec) {
         return;
     }
-    if (spec->kind == ControlKind::HotSpot) {
-        // Nothing of its own: the picture button in the artwork shows through.
+    if (!spec->opaque) {
+        // A hot spot has nothing of its own: the picture button in the artwork shows through.
         artwork_.PaintBehind(item.hDC, item.hwndItem, item.rcItem);
+        if (spec->kind == ControlKind::Label) {
+            DrawLabel(item, *spec);
+        }
         return;
     }
     const bool list = spec->kind == ControlKind::ListBox;
@@ -260,8 +263,22 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     }
 }
 
+void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec) {
+    const LRESULT length = SendMessageW(item.hwndItem, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(item.hwndItem, WM_GETTEXT, text.size(),
+                                                      reinterpret_cast<LPARAM>(text.data()))));
+    RECT area = item.rcItem;
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, ColourOf(spec.textColour));
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (spec.centred ? DT_CENTER : DT_LEFT));
+}
+
 void MainWindow::SetText(ControlId control, const std::string& text) {
     SetWindowTextW(Of(control), WideFromLatin1(text).c_str());
+    // An owner-drawn label does not repaint for a new text of its own accord.
+    InvalidateRect(Of(control), nullptr, FALSE);
 }
 
 void MainWindow::SetVisible(ControlId control, bool visible) {
@@ -395,18 +412,6 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             artwork_.PaintBehind(dc, nullptr, paint.rcPaint);
             EndPaint(window_, &paint);
             return 0;
-        }
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN: {
-            HWND control = reinterpret_cast<HWND>(lParam);
-            const ControlSpec* spec = SpecOf(control);
-            if (!spec || spec->opaque) {
-                break;
-            }
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, ColourOf(spec->textColour));
-            SetBkMode(dc, TRANSPARENT);
-            return reinterpret_cast<LRESULT>(artwork_.BrushBehind(dc, control));
         }
         case WM_CTLCOLORLISTBOX:
             if (const ControlSpec* spec = SpecOf(reinterpret_cast<HWND>(lParam));

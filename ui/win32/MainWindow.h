@@ -54,6 +54,7 @@ class MainWindow : public FormFrontEnd {
     void FitComboHeight(HWND combo, int height);
     HFONT Font(int designPixels);
     void DrawItem(const DRAWITEMSTRUCT& item);
+    void DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec);
     HWND Of(ControlId control) const { return controls_[static_cast<std::size_t>(control)]; }
     const ControlSpec* SpecOf(HWND control) const;
 

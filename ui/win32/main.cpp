@@ -52,8 +52,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     const std::unique_ptr<farb::FtDriver> driver = farb::CreateSystemDriver();
     farb::MainWindow Form1(instance, *driver);
-    const HWND Form2 = CreateForm2(instance);
     Form1.Show();
+    const HWND Form2 = CreateForm2(instance);
     const int exitCode = RunMessageLoop(Form1.Handle());
     DestroyWindow(Form2);
     return exitCode;
