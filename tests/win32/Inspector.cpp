@@ -283,8 +283,9 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
         return;
     }
 
-    PressCentre(Child(main, ControlId::Shape3));
-    Check(Shows(main, ControlId::Label1, kStatusPause), "Pause");
+    // What a screen reader's "press" sends.
+    Send(Child(main, ControlId::Shape3), BM_CLICK);
+    Check(Shows(main, ControlId::Label1, kStatusPause), "Pause, pressed as a button");
     since = ReadFile(log).size();
     PressCentre(Child(main, ControlId::Shape2));
     Check(Shows(main, ControlId::lt, "19:00") && Shows(main, ControlId::Label1, kStatusDuration),
@@ -299,14 +300,17 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
           "over the background it hides");
 }
 
-void CheckSecondStart(const std::string& exe, const std::string& logFolder) {
+void CheckSecondStart(HWND main, const std::string& exe, const std::string& logFolder) {
     const std::string log = logFolder + "\\second.log";
+    ShowWindow(main, SW_MINIMIZE);
+    Check(Eventually([&] { return IsIconic(main) != 0; }), "the running window is minimised");
     const PROCESS_INFORMATION second = Start(exe, log);
     HWND box = FindTopLevel(L"#32770", Wide(kProgramTitle));
     Check(box && Text(GetDlgItem(box, IDC_MESSAGE_TEXT)) == Wide(kAlreadyRunningText),
           "a second start says the program runs already");
     Send(GetDlgItem(box, IDOK), BM_CLICK);
     Check(WaitForExit(second, 1), "the second start ends with exit code 1");
+    Check(!IsIconic(main), "and brought the running window back");
     Check(GetFileAttributesA(log.c_str()) == INVALID_FILE_ATTRIBUTES,
           "the second start never loaded ftd2xx.dll");
 }
@@ -337,7 +341,7 @@ int main(int argc, char** argv) {
         const bool binary = args.size() < 5 || args[4] == "binary";
         ChooseStartPauseStop(main, log, binary, dpi);
         if (binary) {
-            CheckSecondStart(exe, args[2]);
+            CheckSecondStart(main, exe, args[2]);
         }
     }
     PostMessageW(main, WM_CLOSE, 0, 0);

@@ -424,9 +424,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             const ControlSpec& spec =
                 Controls()[static_cast<std::size_t>(measure.CtlID - FARB_FIRST_CONTROL_ID)];
+            // For the status box a first guess, which FitComboHeight corrects.
             measure.itemHeight = spec.kind == ControlKind::ListBox
                                      ? ScaledToDpi(spec.itemHeight, dpi_)
-                                     : ScaledToDpi(spec.rect.height, dpi_) - 6;
+                                     : ScaledToDpi(spec.fontPixels, dpi_) + 4;
             return TRUE;
         }
         case WM_DRAWITEM:
