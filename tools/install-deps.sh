@@ -14,7 +14,7 @@ packages=(
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream lintian
     umockdev libumockdev-dev gir1.2-umockdev-1.0 udev
-    g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine nsis icoutils
+    g++-mingw-w64-x86-64-posix googletest wine64 wine fonts-wine icoutils nsis
 )
 
 missing=()

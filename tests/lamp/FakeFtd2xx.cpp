@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -22,11 +23,44 @@ struct FakeDevice {
     std::string answer;
 };
 
-std::vector<FakeDevice> devices;
 std::string callLog;
+// A program that loads the fake by name cannot call FakeD2xx_AddDevice; the environment sets
+// it up instead: FAKE_D2XX_DEVICES="description,serial,version answer;..." and FAKE_D2XX_LOG,
+// a file that receives the log as it grows, from "loaded" on.
+const char* const logFile = std::getenv("FAKE_D2XX_LOG");
+
+std::vector<FakeDevice> DevicesFromEnvironment();
+std::vector<FakeDevice> devices = DevicesFromEnvironment();
 
 void Note(const std::string& line) {
     callLog += line + "\n";
+    if (logFile) {
+        if (std::FILE* file = std::fopen(logFile, "a")) {
+            std::fputs((line + "\n").c_str(), file);
+            std::fclose(file);
+        }
+    }
+}
+
+std::vector<FakeDevice> DevicesFromEnvironment() {
+    std::vector<FakeDevice> scripted;
+    const char* text = std::getenv("FAKE_D2XX_DEVICES");
+    std::string rest = text ? text : "";
+    while (!rest.empty()) {
+        const std::string entry = rest.substr(0, rest.find(';'));
+        rest.erase(0, std::min(rest.size(), entry.size() + 1));
+        const std::size_t first = entry.find(',');
+        const std::size_t second = entry.find(',', first + 1);
+        scripted.push_back({entry.substr(0, first),
+                            entry.substr(first + 1, second - first - 1),
+                            second == std::string::npos ? "" : entry.substr(second + 1),
+                            false,
+                            {}});
+    }
+    if (logFile) {
+        Note("loaded");
+    }
+    return scripted;
 }
 
 FakeDevice* DeviceOf(FT_HANDLE handle) {

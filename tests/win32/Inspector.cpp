@@ -1,0 +1,350 @@
+// Drives farbprogramm.exe from outside, as an operator and a screen reader would reach it: finds
+// its windows, reads their controls through window messages, presses where the operator would,
+// and compares with the control table, the form's texts and what the fake ftd2xx.dll was sent.
+//   farb-inspect cancel  <exe> <log folder>
+//   farb-inspect session <exe> <log folder> <dpi> binary|text
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "CategoryList.h"
+#include "ControlTable.h"
+#include "FormTexts.h"
+#include "Latin1.h"
+#include "LineFields.h"
+#include "ResourceIds.h"
+#include "TreatmentControl.h"
+
+namespace {
+
+using namespace farb;
+using namespace std::chrono_literals;
+
+int failures = 0;
+
+void Check(bool passed, const std::string& what) {
+    std::printf("%s %s\n", passed ? "ok  " : "FAIL", what.c_str());
+    std::fflush(stdout);
+    failures += passed ? 0 : 1;
+}
+
+// Polls until `condition` holds or the deadline passes; the machine's speed decides nothing else.
+bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit = 10s) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 3000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+std::wstring Text(HWND window) {
+    std::wstring text(static_cast<std::size_t>(Send(window, WM_GETTEXTLENGTH)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+std::vector<std::wstring> Items(HWND list) {
+    std::vector<std::wstring> items;
+    for (LRESULT i = 0, count = Send(list, LB_GETCOUNT); i < count; ++i) {
+        std::wstring item(static_cast<std::size_t>(Send(list, LB_GETTEXTLEN, i)) + 1, L'\0');
+        item.resize(static_cast<std::size_t>(
+            Send(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+        items.push_back(item);
+    }
+    return items;
+}
+
+std::wstring Wide(std::string_view latin1) {
+    return WideFromLatin1(latin1);
+}
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t unit : text) {
+        narrow.push_back(Latin1FromWide(unit));
+    }
+    return narrow;
+}
+
+HWND Child(HWND window, ControlId id) {
+    return GetDlgItem(window, FARB_FIRST_CONTROL_ID + static_cast<int>(id));
+}
+
+HWND FindTopLevel(LPCWSTR windowClass, std::wstring_view title) {
+    HWND found = nullptr;
+    Eventually([&] {
+        found = FindWindowW(windowClass, std::wstring(title).c_str());
+        return found && IsWindowVisible(found);
+    });
+    return found;
+}
+
+void Press(HWND control, int x, int y, UINT message = WM_LBUTTONDOWN) {
+    PostMessageW(control, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
+    PostMessageW(control, message + 1, 0, MAKELPARAM(x, y));
+}
+
+void PressCentre(HWND control) {
+    RECT area;
+    GetClientRect(control, &area);
+    Press(control, area.right / 2, area.bottom / 2);
+}
+
+bool WaitForExit(const PROCESS_INFORMATION& process, DWORD expectedCode) {
+    DWORD code = STILL_ACTIVE;
+    const bool ended = WaitForSingleObject(process.hProcess, 15000) == WAIT_OBJECT_0 &&
+                       GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return ended && code == expectedCode;
+}
+
+PROCESS_INFORMATION Start(const std::string& exe, const std::string& log) {
+    SetEnvironmentVariableA("FAKE_D2XX_LOG", log.c_str());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string command = "\"" + exe + "\"";
+    if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        Check(false, "start " + exe);
+        std::exit(1);
+    }
+    return process;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// The fake's log line for a write of `bytes`: "FT_Write(FF 4B)".
+std::string WriteLine(std::string_view bytes) {
+    std::string line = "FT_Write(";
+    for (const unsigned char byte : bytes) {
+        char pair[4];
+        std::snprintf(pair, sizeof pair, "%s%02X", line.back() == '(' ? "" : " ", byte);
+        line += pair;
+    }
+    return line + ")";
+}
+
+// The lamp was sent `bytes` after the first `since` characters of the log.
+bool SentSince(const std::string& log, std::size_t since, std::string_view bytes) {
+    return Eventually(
+        [&] { return ReadFile(log).find(WriteLine(bytes), since) != std::string::npos; }, 5s);
+}
+
+HWND AnswerNotice(bool ok) {
+    HWND notice = FindTopLevel(L"#32770", Wide(kNoticeTitle));
+    Check(notice != nullptr, "the notice opens");
+    Check(Text(GetDlgItem(notice, IDC_MESSAGE_TEXT)) == Wide(kNoticeText), "the notice's text");
+    Check(Text(GetDlgItem(notice, IDOK)) == Wide(kOkButton) &&
+              Text(GetDlgItem(notice, IDCANCEL)) == Wide(kCancelButton),
+          "the notice's buttons read OK and Abbrechen");
+    HWND main = FindWindowW(FARB_WINDOW_CLASS, nullptr);
+    Check(main && !IsWindowEnabled(main), "the notice is modal over the main window");
+    Send(GetDlgItem(notice, ok ? IDOK : IDCANCEL), BM_CLICK);
+    Check(Eventually([&] { return !IsWindow(notice); }), "the notice closes");
+    return main;
+}
+
+void CheckLayout(HWND main, int dpi) {
+    Check(Text(main) == Wide(MainWindowSpec().title), "the window's title");
+    RECT client;
+    GetClientRect(main, &client);
+    const Rect image = ScaledToDpi(Control(ControlId::Image1).rect, dpi);
+    Check(client.right == image.width && client.bottom == image.height,
+          "client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    const LONG style = GetWindowLongW(main, GWL_STYLE);
+    Check((style & (WS_CAPTION | WS_SYSMENU)) == (WS_CAPTION | WS_SYSMENU) &&
+              !(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)),
+          "a fixed frame with title bar and close box only");
+    for (const ControlSpec& spec : Controls()) {
+        if (spec.kind == ControlKind::Picture) {
+            continue;
+        }
+        const std::string name(spec.name);
+        HWND control = Child(main, spec.id);
+        RECT shown;
+        GetWindowRect(control, &shown);
+        MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&shown), 2);
+        const Rect expected = ScaledToDpi(spec.rect, dpi);
+        Check(control && Rect{shown.left, shown.top, shown.right - shown.left,
+                              shown.bottom - shown.top} == expected,
+              name + " at " + std::to_string(shown.left) + "," + std::to_string(shown.top) + " " +
+                  std::to_string(shown.right - shown.left) + "x" +
+                  std::to_string(shown.bottom - shown.top));
+        const bool hover = spec.id == ControlId::LStart || spec.id == ControlId::LPAUSE ||
+                           spec.id == ControlId::LSTOp;
+        Check(IsWindowVisible(control) == !hover && IsWindowEnabled(control) == spec.enabled,
+              name + " visible and enabled as designed");
+        if (spec.kind == ControlKind::ListBox) {
+            Check(Send(control, LB_GETITEMHEIGHT) == ScaledToDpi(spec.itemHeight, dpi),
+                  name + "'s item height");
+        }
+    }
+}
+
+void CheckStartState(HWND main) {
+    HWND lbh = Child(main, ControlId::lbh);
+    HWND lbg = Child(main, ControlId::lbg);
+    LineFields fields;
+    std::vector<std::wstring> categories;
+    for (const std::string& name : FillCategoryList(ShippedCatalogue(), fields)) {
+        categories.push_back(Wide(name));
+    }
+    Check(categories.size() == 16 && Items(lbh) == categories, "the 16 categories");
+    Check(Send(lbh, LB_GETCURSEL) == 0, "the first category is selected");
+    Check(Items(lbg).size() == 16 && Send(lbg, LB_GETCURSEL) == LB_ERR,
+          "its 16 programmes, none selected");
+    Check(Text(Child(main, ControlId::lt)).empty() &&
+              Text(Child(main, ControlId::Label1)) == Wide(kStatusChoose),
+          "no time, asked to choose");
+}
+
+bool Shows(HWND main, ControlId label, std::string_view text) {
+    return Eventually([&] { return Text(Child(main, label)) == Wide(text); }, 5s);
+}
+
+void Key(HWND control, WPARAM key) {
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, 1 | 3u << 30);
+}
+
+HWND Focus(HWND main) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// Tab moves on to the programmes, whose release arrives there; Down then picks the first.
+void ChooseWithKeys(HWND main) {
+    HWND lbh = Child(main, ControlId::lbh);
+    HWND lbg = Child(main, ControlId::lbg);
+    Check(Eventually([&] { return Focus(main) == lbh; }), "the categories have the focus");
+    PostMessageW(lbh, WM_KEYDOWN, VK_TAB, 1);
+    Check(Eventually([&] { return Focus(main) == lbg; }), "Tab moves it to the programmes");
+    PostMessageW(lbg, WM_KEYUP, VK_TAB, 1 | 3u << 30);
+    Key(lbg, VK_DOWN);
+    Check(Shows(main, ControlId::lt, "19:00") && Send(lbg, LB_GETCURSEL) == 0,
+          "Down chooses the first programme");
+    Check(Send(lbh, LB_GETCURSEL) == 0, "the category stays");
+}
+
+void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dpi) {
+    const std::string off = binary ? "\xFF\x4B" : "C000000\r\n";
+    const std::string green = binary ? "\xFF\x42" : "C00EC00\r\n";
+    HWND lbg = Child(main, ControlId::lbg);
+    Check(Eventually([&] { return Narrow(Text(Child(main, ControlId::ComboBox1))) == "USB"; }),
+          "the status box finds the lamp");
+
+    std::size_t since = ReadFile(log).size();
+    const int itemHeight = ScaledToDpi(Control(ControlId::lbg).itemHeight, dpi);
+    Press(lbg, 20, itemHeight / 2);
+    Check(Shows(main, ControlId::lt, "19:00") && Shows(main, ControlId::Label1, kStatusDuration),
+          "programme 0 chosen: 19:00, Behandlungsdauer");
+    Check(Send(lbg, LB_GETCURSEL) == 0, "programme 0 selected");
+    // A native list would drag its selection along under the held button.
+    PostMessageW(lbg, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, itemHeight / 2));
+    PostMessageW(lbg, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, itemHeight * 7 / 2));
+    PostMessageW(lbg, WM_LBUTTONUP, 0, MAKELPARAM(20, itemHeight * 7 / 2));
+    Check(Shows(main, ControlId::lt, "19:00") && Send(lbg, LB_GETCURSEL) == 0,
+          "a drag leaves the selection on the programme pressed");
+    Check(SentSince(log, since, off), "the lamp is switched off: " + WriteLine(off));
+
+    since = ReadFile(log).size();
+    PressCentre(Child(main, ControlId::Shape1));
+    Check(Shows(main, ControlId::Label1, kStatusRemaining), "Start: Restdauer");
+    Check(Shows(main, ControlId::lt, "18:59"), "the first tick: 18:59");
+    Check(SentSince(log, since, green), "the first minute's colour: " + WriteLine(green));
+    if (!binary) {
+        return;
+    }
+
+    // What a screen reader's "press" sends.
+    Send(Child(main, ControlId::Shape3), BM_CLICK);
+    Check(Shows(main, ControlId::Label1, kStatusPause), "Pause, pressed as a button");
+    since = ReadFile(log).size();
+    PressCentre(Child(main, ControlId::Shape2));
+    Check(Shows(main, ControlId::lt, "19:00") && Shows(main, ControlId::Label1, kStatusDuration),
+          "Stop: 19:00, Behandlungsdauer");
+    Check(SentSince(log, since, off), "Stop switches the lamp off");
+
+    PostMessageW(Child(main, ControlId::Shape1), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    Check(Eventually([&] { return IsWindowVisible(Child(main, ControlId::LStart)) != 0; }),
+          "over Start its label shows");
+    PostMessageW(main, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    Check(Eventually([&] { return !IsWindowVisible(Child(main, ControlId::LStart)); }),
+          "over the background it hides");
+}
+
+void CheckSecondStart(HWND main, const std::string& exe, const std::string& logFolder) {
+    const std::string log = logFolder + "\\second.log";
+    ShowWindow(main, SW_MINIMIZE);
+    Check(Eventually([&] { return IsIconic(main) != 0; }), "the running window is minimised");
+    const PROCESS_INFORMATION second = Start(exe, log);
+    HWND box = FindTopLevel(L"#32770", Wide(kProgramTitle));
+    Check(box && Text(GetDlgItem(box, IDC_MESSAGE_TEXT)) == Wide(kAlreadyRunningText),
+          "a second start says the program runs already");
+    Send(GetDlgItem(box, IDOK), BM_CLICK);
+    Check(WaitForExit(second, 1), "the second start ends with exit code 1");
+    Check(!IsIconic(main), "and brought the running window back");
+    Check(GetFileAttributesA(log.c_str()) == INVALID_FILE_ATTRIBUTES,
+          "the second start never loaded ftd2xx.dll");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: farb-inspect cancel|session exe logfolder [dpi lamp]\n");
+        return 2;
+    }
+    const std::string& exe = args[1];
+    const std::string log = args[2] + "\\first.log";
+    const PROCESS_INFORMATION first = Start(exe, log);
+    if (args[0] == "cancel") {
+        AnswerNotice(false);
+        Check(WaitForExit(first, 0), "Abbrechen ends the program");
+        return failures ? 1 : 0;
+    }
+    const int dpi = args.size() > 3 ? std::stoi(args[3]) : kDesignDpi;
+    HWND main = AnswerNotice(true);
+    CheckLayout(main, dpi);
+    CheckStartState(main);
+    if (dpi != kDesignDpi) {
+        ChooseWithKeys(main);
+    } else {
+        const bool binary = args.size() < 5 || args[4] == "binary";
+        ChooseStartPauseStop(main, log, binary, dpi);
+        if (binary) {
+            CheckSecondStart(main, exe, args[2]);
+        }
+    }
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    Check(WaitForExit(first, 0), "closing the window ends the program");
+    return failures ? 1 : 0;
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Start-up to the first visible window and peak working set of farbprogramm.exe against the
+# plainest Win32 window built the same way, under Wine on a private X server, runs interleaved.
+# Not part of the tests: the figures depend on the machine.
+#   tools/windows/benchmark.sh [runs] [build folder]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+runs=${1:-7}
+build=${2:-$root/build-windows}
+cmake --build "$build" --parallel 2 --target farbprogramm minimal-window startup-probe fake_ftd2xx \
+    >/dev/null
+session=$(mktemp -d)
+source "$root/tools/windows/wine-session.sh"
+trap 'wine_session_end; rm -rf "$session"' EXIT
+cp "$build/ui/win32/farbprogramm.exe" "$build/tests/win32/minimal-window.exe" \
+    "$build/tests/win32/startup-probe.exe" "$build/tests/lamp/fake-d2xx/ftd2xx.dll" "$session/"
+cd "$session"
+export FAKE_D2XX_DEVICES="TTL232R,FT0001,"
+
+# Wine ends console lines with CR LF.
+probe() { "$WINE" startup-probe.exe "$1" "$2" </dev/null | tr -d "\r"; }
+# One unmeasured start of each fills the caches.
+probe farbprogramm.exe "Lanvo Farbprogram  V1.15" >/dev/null
+probe minimal-window.exe Minimal >/dev/null
+for _ in $(seq "$runs"); do
+    echo "farbprogramm $(probe farbprogramm.exe "Lanvo Farbprogram  V1.15")"
+    echo "minimal $(probe minimal-window.exe Minimal)"
+done >runs.txt
+
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+for program in farbprogramm minimal; do
+    ms=$(awk -v p=$program '$1 == p {print $2}' runs.txt | median)
+    kib=$(awk -v p=$program '$1 == p {print $3}' runs.txt | median)
+    printf '%-13s start-up to visible window %7.1f ms   peak working set %7d KiB   (median of %d)\n' \
+        "$program" "$ms" "$kib" "$runs"
+    eval "${program}_ms=$ms ${program}_kib=$kib"
+done
+awk -v a="$farbprogramm_ms" -v b="$minimal_ms" -v c="$farbprogramm_kib" -v d="$minimal_kib" \
+    'BEGIN {printf "ratio         start-up %.2fx   peak working set %.2fx   (goal: at most 1.5x)\n", a / b, c / d}'

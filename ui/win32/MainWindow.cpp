@@ -1,0 +1,465 @@
+#include "MainWindow.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <chrono>
+
+#include "Accessibility.h"
+#include "Dialogs.h"
+#include "Dpi.h"
+#include "InputMapping.h"
+#include "Latin1.h"
+#include "RealSleep.h"
+#include "ResourceIds.h"
+
+namespace farb {
+namespace {
+
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// The form's activation runs from the message loop, after the window is shown: without a window
+// manager (a bare X server under Wine) the window may never become active.
+constexpr UINT kActivateMessage = WM_APP + 1;
+constexpr std::chrono::milliseconds kTickInterval{1000};
+constexpr std::chrono::milliseconds kPollInterval{2000};
+// A dropped-down list the status box never shows, but Windows wants a size for it.
+constexpr int kComboListRows = 6;
+
+COLORREF ColourOf(Rgb rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+UINT_PTR TimerIdOf(TimerId timer) {
+    return timer == TimerId::Timer1 ? 1 : 2;
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                   GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    windowClass.lpszClassName = FARB_WINDOW_CLASS;
+    RegisterClassExW(&windowClass);
+}
+
+struct ControlClass {
+    LPCWSTR name;
+    DWORD style;
+};
+
+ControlClass ClassOf(const ControlSpec& spec) {
+    switch (spec.kind) {
+        case ControlKind::ListBox:
+            return {L"LISTBOX", WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
+                                    LBS_NOINTEGRALHEIGHT};
+        case ControlKind::DropDownList:
+            // Drawn by us, so that disabled it stays legible rather than grey.
+            return {L"COMBOBOX",
+                    WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS};
+        case ControlKind::HotSpot:
+            return {L"BUTTON", BS_OWNERDRAW};
+        case ControlKind::Label:
+        case ControlKind::Picture:
+            break;
+    }
+    // Drawn by us over the artwork; its window text stays what it shows.
+    return {L"STATIC", SS_OWNERDRAW};
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver) : instance_(instance) {
+    RegisterWindowClass(instance, WindowProcedure);
+    const std::wstring title = WideFromLatin1(MainWindowSpec().title);
+    window_ = CreateWindowExW(0, FARB_WINDOW_CLASS, title.c_str(), kWindowStyle, CW_USEDEFAULT,
+                              CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    dpi_ = WindowDpi(window_);
+    listBrush_ = CreateSolidBrush(ColourOf(Control(ControlId::lbh).background));
+    CreateControls();
+    LayOut(dpi_);
+
+    const WindowSpec& spec = MainWindowSpec();
+    const SIZE frame = FrameSize(ScaledToDpi(spec.clientWidth, dpi_),
+                                 ScaledToDpi(spec.clientHeight, dpi_), kWindowStyle, dpi_);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - frame.cx) / 2,
+                 work.top + (work.bottom - work.top - frame.cy) / 2, frame.cx, frame.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+
+    form_ = std::make_unique<TForm1>(*this, driver, SleepOnThisThread);
+}
+
+MainWindow::~MainWindow() {
+    if (window_) {
+        DestroyWindow(window_);
+    }
+    for (const auto& [pixels, font] : fonts_) {
+        DeleteObject(font);
+    }
+    DeleteObject(listBrush_);
+}
+
+void MainWindow::Show() {
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+    PostMessageW(window_, kActivateMessage, 0, 0);
+}
+
+void MainWindow::CreateControls() {
+    const std::span<const ControlSpec> specs = Controls();
+    for (std::size_t index = 0; index < specs.size(); ++index) {
+        const ControlSpec& spec = specs[index];
+        if (spec.kind == ControlKind::Picture) {
+            continue;  // the client area itself
+        }
+        const ControlClass control = ClassOf(spec);
+        const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | control.style |
+                            (spec.focusOrder > 0 ? WS_TABSTOP : 0);
+        // A hot spot's window text is its name for assistive technology; it shows nowhere.
+        const std::wstring text = WideFromLatin1(spec.accessibleName);
+        HWND child = CreateWindowExW(0, control.name, text.c_str(), style, 0, 0, 0, 0, window_,
+                                     reinterpret_cast<HMENU>(FARB_FIRST_CONTROL_ID + index),
+                                     instance_, nullptr);
+        controls_[index] = child;
+        EnableWindow(child, spec.enabled);
+        NameForAssistiveTechnology(child, spec.accessibleName);
+        if (spec.kind == ControlKind::ListBox) {
+            SetWindowSubclass(child, ListProcedure, index, reinterpret_cast<DWORD_PTR>(this));
+        } else if (spec.kind == ControlKind::HotSpot) {
+            SetWindowSubclass(child, HotSpotProcedure, index, reinterpret_cast<DWORD_PTR>(this));
+        } else if (spec.kind == ControlKind::Label) {
+            // The white labels lie over the hot spots they name.
+            SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+}
+
+void MainWindow::LayOut(int dpi) {
+    dpi_ = dpi;
+    std::map<int, HFONT> oldFonts;
+    oldFonts.swap(fonts_);
+    artwork_.Render(instance_, dpi);
+    for (const ControlSpec& spec : Controls()) {
+        HWND control = Of(spec.id);
+        if (!control) {
+            continue;
+        }
+        const Rect rect = ScaledToDpi(spec.rect, dpi);
+        const int height =
+            spec.kind == ControlKind::DropDownList ? rect.height * kComboListRows : rect.height;
+        SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.fontPixels)), FALSE);
+        if (spec.kind == ControlKind::ListBox) {
+            SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaledToDpi(spec.itemHeight, dpi));
+        } else if (spec.kind == ControlKind::DropDownList) {
+            FitComboHeight(control, rect.height);
+        }
+        if (toolTip_) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = window_;
+            tool.uId = reinterpret_cast<UINT_PTR>(control);
+            tool.rect = {rect.left, rect.top, rect.Right(), rect.Bottom()};
+            SendMessageW(toolTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    for (const auto& [pixels, font] : oldFonts) {
+        DeleteObject(font);
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The visible height of a drop-down list is the height of its selection field and a frame.
+// Wine's combo box reports another field height than it was given, so set one, measure what
+// shows, and correct by the difference.
+void MainWindow::FitComboHeight(HWND combo, int height) {
+    const auto shownHeight = [combo] {
+        RECT shown;
+        GetWindowRect(combo, &shown);
+        return static_cast<int>(shown.bottom - shown.top);
+    };
+    const int probe = height / 2;
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), probe);
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), probe + height - shownHeight());
+}
+
+HFONT MainWindow::Font(int designPixels) {
+    HFONT& font = fonts_[designPixels];
+    if (!font) {
+        const std::wstring family = WideFromLatin1(MainWindowSpec().fontFamily);
+        // A negative height asks for the character height, the pixel size of the table.
+        font = CreateFontW(-ScaledToDpi(designPixels, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, family.c_str());
+    }
+    return font;
+}
+
+const ControlSpec* MainWindow::SpecOf(HWND control) const {
+    const int index = GetDlgCtrlID(control) - FARB_FIRST_CONTROL_ID;
+    const std::span<const ControlSpec> specs = Controls();
+    if (index < 0 || static_cast<std::size_t>(index) >= specs.size() ||
+        Of(specs[index].id) != control) {
+        return nullptr;
+    }
+    return &specs[index];
+}
+
+void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
+    const ControlSpec* spec = SpecOf(item.hwndItem);
+    if (!spec) {
+        return;
+    }
+    if (!spec->opaque) {
+        // A hot spot has nothing of its own: the picture button in the artwork shows through.
+        artwork_.PaintBehind(item.hDC, item.hwndItem, item.rcItem);
+        if (spec->kind == ControlKind::Label) {
+            DrawLabel(item, *spec);
+        }
+        return;
+    }
+    const bool list = spec->kind == ControlKind::ListBox;
+    const bool selected = list && (item.itemState & ODS_SELECTED);
+    if (selected) {
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
+    } else if (list) {
+        FillRect(item.hDC, &item.rcItem, listBrush_);
+    } else {
+        SetBkColor(item.hDC, ColourOf(spec->background));
+        ExtTextOutW(item.hDC, 0, 0, ETO_OPAQUE, &item.rcItem, nullptr, 0, nullptr);
+    }
+    if (item.itemID == static_cast<UINT>(-1)) {
+        return;
+    }
+    const UINT lengthMessage = list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN;
+    const UINT textMessage = list ? LB_GETTEXT : CB_GETLBTEXT;
+    const LRESULT length = SendMessageW(item.hwndItem, lengthMessage, item.itemID, 0);
+    if (length <= 0) {
+        return;
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(item.hwndItem, textMessage, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    RECT area = item.rcItem;
+    area.left += ScaledToDpi(3, dpi_);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, ColourOf(spec->textColour));
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (list && (item.itemState & ODS_FOCUS)) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
+}
+
+void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec) {
+    const LRESULT length = SendMessageW(item.hwndItem, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(item.hwndItem, WM_GETTEXT, text.size(),
+                                                      reinterpret_cast<LPARAM>(text.data()))));
+    RECT area = item.rcItem;
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, ColourOf(spec.textColour));
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (spec.centred ? DT_CENTER : DT_LEFT));
+}
+
+void MainWindow::SetText(ControlId control, const std::string& text) {
+    SetWindowTextW(Of(control), WideFromLatin1(text).c_str());
+    // An owner-drawn label does not repaint for a new text of its own accord.
+    InvalidateRect(Of(control), nullptr, FALSE);
+}
+
+void MainWindow::SetVisible(ControlId control, bool visible) {
+    ShowWindow(Of(control), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainWindow::SetItems(ControlId control, const std::vector<std::string>& items) {
+    HWND box = Of(control);
+    const bool list = Control(control).kind == ControlKind::ListBox;
+    SendMessageW(box, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(box, list ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+        const std::wstring wide = WideFromLatin1(item);
+        SendMessageW(box, list ? LB_ADDSTRING : CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    SendMessageW(box, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(box, nullptr, TRUE);
+}
+
+void MainWindow::SetSelection(ControlId control, int index) {
+    const bool list = Control(control).kind == ControlKind::ListBox;
+    SendMessageW(Of(control), list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void MainWindow::SetToolTip(ControlId control, const std::string& text) {
+    if (!toolTip_) {
+        toolTip_ =
+            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+        SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, ScaledToDpi(320, dpi_));
+    }
+    // A tool of the main window over the control's rectangle: the status box is disabled, and a
+    // disabled control gets no mouse messages of its own.
+    const Rect rect = ScaledToDpi(Control(control).rect, dpi_);
+    std::wstring wide = WideFromLatin1(text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(Of(control));
+    tool.rect = {rect.left, rect.top, rect.Right(), rect.Bottom()};
+    tool.lpszText = wide.data();
+    SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!text.empty()) {
+        SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void MainWindow::SetTimer(TimerId timer, bool on) {
+    const auto interval = timer == TimerId::Timer1 ? kTickInterval : kPollInterval;
+    if (on) {
+        // Setting an existing timer again starts its period afresh.
+        ::SetTimer(window_, TimerIdOf(timer), static_cast<UINT>(interval.count()), nullptr);
+    } else {
+        KillTimer(window_, TimerIdOf(timer));
+    }
+}
+
+bool MainWindow::ConfirmNotice() {
+    return ConfirmNoticeBox(window_);
+}
+
+void MainWindow::ShowError(const std::string& title, const std::string& text) {
+    ShowErrorBox(window_, title, text);
+}
+
+void MainWindow::Close() {
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void MainWindow::AskForAttention() {
+    FLASHWINFO flash{};
+    flash.cbSize = sizeof flash;
+    flash.hwnd = window_;
+    flash.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;
+    FlashWindowEx(&flash);
+}
+
+LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    const LRESULT result = self->OnMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        self->window_ = nullptr;
+    }
+    return result;
+}
+
+LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case kActivateMessage:
+            if (form_) {
+                form_->FormActivate();
+            }
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                focus_ = GetFocus();
+            } else {
+                SetFocus(focus_ ? focus_ : Of(ControlId::lbh));
+                PostMessageW(window_, kActivateMessage, 0, 0);
+            }
+            return 0;
+        case WM_TIMER:
+            if (!form_) {
+                break;
+            }
+            if (wParam == TimerIdOf(TimerId::Timer1)) {
+                form_->Timer1Timer();
+            } else if (wParam == TimerIdOf(TimerId::Timer2)) {
+                form_->Timer2Timer();
+            }
+            return 0;
+        case WM_MOUSEMOVE:
+            if (!form_) {
+                break;
+            }
+            form_->Image1MouseMove(MulDiv(GET_X_LPARAM(lParam), kDesignDpi, dpi_),
+                                   MulDiv(GET_Y_LPARAM(lParam), kDesignDpi, dpi_));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window_, &paint);
+            artwork_.PaintBehind(dc, nullptr, paint.rcPaint);
+            EndPaint(window_, &paint);
+            return 0;
+        }
+        case WM_CTLCOLORLISTBOX:
+            if (const ControlSpec* spec = SpecOf(reinterpret_cast<HWND>(lParam));
+                spec && spec->kind == ControlKind::ListBox) {
+                SetBkColor(reinterpret_cast<HDC>(wParam), ColourOf(spec->background));
+                return reinterpret_cast<LRESULT>(listBrush_);
+            }
+            break;
+        case WM_MEASUREITEM: {
+            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            const ControlSpec& spec =
+                Controls()[static_cast<std::size_t>(measure.CtlID - FARB_FIRST_CONTROL_ID)];
+            // For the status box a first guess, which FitComboHeight corrects.
+            measure.itemHeight = spec.kind == ControlKind::ListBox
+                                     ? ScaledToDpi(spec.itemHeight, dpi_)
+                                     : ScaledToDpi(spec.fontPixels, dpi_) + 4;
+            return TRUE;
+        }
+        case WM_DRAWITEM:
+            DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            // Enter and Escape come here as IDOK and IDCANCEL from the dialog keys; they do
+            // nothing.
+            return 0;
+        case WM_DPICHANGED: {
+            LayOut(HIWORD(wParam));
+            const WindowSpec& spec = MainWindowSpec();
+            const SIZE frame = FrameSize(ScaledToDpi(spec.clientWidth, dpi_),
+                                         ScaledToDpi(spec.clientHeight, dpi_), kWindowStyle, dpi_);
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top, frame.cx, frame.cy,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_CLOSE:
+            if (form_) {
+                form_->FormClose();
+            }
+            DestroyWindow(window_);
+            return 0;
+        case WM_DESTROY:
+            KillTimer(window_, TimerIdOf(TimerId::Timer1));
+            KillTimer(window_, TimerIdOf(TimerId::Timer2));
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace farb

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <map>
+#include <memory>
+
+#include "Artwork.h"
+#include "ControlTable.h"
+#include "FormFrontEnd.h"
+#include "FtDriver.h"
+#include "Unit1.h"
+
+namespace farb {
+
+// Form1 drawn with plain Win32 controls: it builds the controls of the control table, hands
+// every event to the form's handler of the same name and does what the form asks. It decides
+// nothing itself.
+class MainWindow : public FormFrontEnd {
+  public:
+    MainWindow(HINSTANCE instance, FtDriver& driver);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    ~MainWindow() override;
+
+    HWND Handle() const { return window_; }
+    void Show();
+
+    void SetText(ControlId control, const std::string& text) override;
+    void SetVisible(ControlId control, bool visible) override;
+    void SetItems(ControlId control, const std::vector<std::string>& items) override;
+    void SetSelection(ControlId control, int index) override;
+    void SetToolTip(ControlId control, const std::string& text) override;
+    void SetTimer(TimerId timer, bool on) override;
+    bool ConfirmNotice() override;
+    void ShowError(const std::string& title, const std::string& text) override;
+    void Close() override;
+    void AskForAttention() override;
+
+  private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK HotSpotProcedure(HWND spot, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR id, DWORD_PTR self);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnListMessage(ControlId list, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateControls();
+    void LayOut(int dpi);
+    void FitComboHeight(HWND combo, int height);
+    HFONT Font(int designPixels);
+    void DrawItem(const DRAWITEMSTRUCT& item);
+    void DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec);
+    HWND Of(ControlId control) const { return controls_[static_cast<std::size_t>(control)]; }
+    const ControlSpec* SpecOf(HWND control) const;
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    std::array<HWND, static_cast<std::size_t>(ControlId::LSTOp) + 1> controls_{};
+    int dpi_ = kDesignDpi;
+    Artwork artwork_;
+    std::map<int, HFONT> fonts_;  // by design pixel height, at dpi_
+    HBRUSH listBrush_ = nullptr;
+    HWND toolTip_ = nullptr;
+    HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
+    WPARAM keyDown_ = 0;    // the last key pressed in a list, which its typed character belongs to
+    std::unique_ptr<TForm1> form_;
+};
+
+}  // namespace farb

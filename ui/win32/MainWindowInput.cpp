@@ -1,0 +1,127 @@
+// What the operator does in the lists and on the hot spots goes to the form untouched; the native
+// controls must not act on it themselves, or their selection would run ahead of the form's.
+
+#include "MainWindow.h"
+
+#include <commctrl.h>
+
+#include "InputMapping.h"
+#include "Latin1.h"
+
+namespace farb {
+namespace {
+
+// Bit 30 of a key message: the key was down already.
+bool IsRepeat(LPARAM lParam) {
+    return (lParam & (1 << 30)) != 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindow::ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR self) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(list, ListProcedure, id);
+    }
+    auto& window = *reinterpret_cast<MainWindow*>(self);
+    if (!window.form_) {
+        return DefSubclassProc(list, message, wParam, lParam);
+    }
+    return window.OnListMessage(Controls()[id].id, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindow::HotSpotProcedure(HWND spot, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR id, DWORD_PTR self) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(spot, HotSpotProcedure, id);
+    }
+    auto& window = *reinterpret_cast<MainWindow*>(self);
+    if (!window.form_) {
+        return DefSubclassProc(spot, message, wParam, lParam);
+    }
+    return window.OnHotSpotMessage(Controls()[id].id, message, wParam, lParam);
+}
+
+LRESULT MainWindow::OnListMessage(ControlId list, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND box = Of(list);
+    TForm1& form = *form_;
+    const bool categories = list == ControlId::lbh;
+    if (IsPress(message)) {
+        SetFocus(box);
+        // The high word says the point lies beside the items.
+        const LRESULT hit = SendMessageW(box, LB_ITEMFROMPOINT, 0, lParam);
+        const int item = HIWORD(hit) ? -1 : LOWORD(hit);
+        const MouseButton button = PressedButton(message);
+        categories ? form.lbhMouseDown(button, item) : form.lbgMouseDown(button, item);
+        // The native press would select and start a drag.
+        return 0;
+    }
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN: {
+            // A held key repeats its press; the form counts the first.
+            if (!IsRepeat(lParam)) {
+                keyDown_ = wParam;
+                const KeyStroke key{static_cast<int>(wParam), MoveOfKey(wParam), 0};
+                categories ? form.lbhKeyDown(key) : form.lbgKeyDown(key);
+            }
+            if (message == WM_KEYDOWN) {
+                return 0;  // the native navigation
+            }
+            break;  // Alt+F4 and the window menu
+        }
+        case WM_CHAR:
+            // The character the last key types; the form keeps it with that key's press.
+            if (const char character = Latin1FromWide(static_cast<wchar_t>(wParam));
+                character && !IsRepeat(lParam)) {
+                const KeyStroke key{static_cast<int>(keyDown_), MoveOfKey(keyDown_), character};
+                categories ? form.lbhKeyDown(key) : form.lbgKeyDown(key);
+            }
+            return 0;  // the native search by typed letters
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            categories ? form.lbhKeyUp(static_cast<int>(wParam))
+                       : form.lbgKeyUp(static_cast<int>(wParam));
+            break;
+        case WM_KILLFOCUS:
+            categories ? form.lbhExit() : form.lbgExit();
+            break;
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+LRESULT MainWindow::OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam, LPARAM lParam) {
+    TForm1& form = *form_;
+    const auto press = [&](MouseButton button) {
+        switch (spot) {
+            case ControlId::Shape1:
+                return form.Shape1MouseDown(button);
+            case ControlId::Shape2:
+                return form.Shape2MouseDown(button);
+            default:
+                return form.Shape3MouseDown(button);
+        }
+    };
+    if (IsPress(message)) {
+        press(PressedButton(message));
+        return 0;  // a hot spot takes no focus and no capture
+    }
+    switch (message) {
+        case BM_CLICK:
+            // Pressed by assistive technology, or by a program acting for the operator.
+            press(MouseButton::Assistive);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (spot == ControlId::Shape1) {
+                form.Shape1MouseMove();
+            } else if (spot == ControlId::Shape2) {
+                form.Shape2MouseMove();
+            } else {
+                form.Shape3MouseMove();
+            }
+            break;
+    }
+    return DefSubclassProc(Of(spot), message, wParam, lParam);
+}
+
+}  // namespace farb

@@ -1,0 +1,16 @@
+#pragma once
+
+// Shared by the resource script and the program, so plain macros only.
+#define IDI_PROGRAM 1
+#define IDR_ARTWORK 2
+
+#define IDD_NOTICE 100
+#define IDD_MESSAGE 101
+#define IDC_MESSAGE_TEXT 1001
+#define IDC_MESSAGE_ICON 1002
+
+// Each control of the main window has the id kFirstControlId + its place in the control table,
+// so a reader from outside can tell them apart.
+#define FARB_FIRST_CONTROL_ID 200
+
+#define FARB_WINDOW_CLASS L"Farbprogramm.Form1"
