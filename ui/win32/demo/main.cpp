@@ -1,0 +1,73 @@
+// The program with a virtual lamp instead of the USB lamp, for trying it out on any machine: the
+// main window over the simulated driver, with the real answer wait, and the lamp's own window.
+#include <windows.h>
+
+#include <objbase.h>
+
+#include "Dpi.h"
+#include "MainWindow.h"
+#include "SimulatedDriver.h"
+#include "VirtualLamp.h"
+#include "VirtualLampWindow.h"
+
+namespace {
+
+constexpr int kWindowGap = 16;
+
+// Side by side and centred as a pair when the screen is wide enough; otherwise the main window
+// stays centred and the lamp window goes to the top right corner.
+void PlaceSideBySide(HWND main, HWND lamp) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    RECT mainFrame;
+    RECT lampFrame;
+    GetWindowRect(main, &mainFrame);
+    GetWindowRect(lamp, &lampFrame);
+    const int mainWidth = mainFrame.right - mainFrame.left;
+    const int lampWidth = lampFrame.right - lampFrame.left;
+    const int gap = MulDiv(kWindowGap, farb::WindowDpi(main), 96);
+    const int width = mainWidth + gap + lampWidth;
+    const UINT flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    if (width > work.right - work.left) {
+        SetWindowPos(lamp, nullptr, work.right - lampWidth, work.top, 0, 0, flags);
+        return;
+    }
+    const int left = work.left + (work.right - work.left - width) / 2;
+    SetWindowPos(main, nullptr, left, mainFrame.top, 0, 0, flags);
+    SetWindowPos(lamp, nullptr, left + mainWidth + gap, mainFrame.top, 0, 0, flags);
+}
+
+int RunMessageLoop(HWND main, HWND lamp) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab and the Alt keys of the buttons work in both windows, as in a dialog.
+        if (!IsDialogMessageW(main, &message) && !IsDialogMessageW(lamp, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+// No single-instance lock: each demo has a lamp of its own.
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    farb::BecomeDpiAware();
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    farb::SimulatedDriver driver;
+    // The demo may run for hours; nobody reads the driver's record of calls here.
+    driver.SetRecording(false);
+    farb::VirtualLamp lamp(driver);
+
+    farb::MainWindow Form1(instance, driver);
+    farb::VirtualLampWindow lampWindow(instance, lamp);
+    PlaceSideBySide(Form1.Handle(), lampWindow.Handle());
+    ShowWindow(lampWindow.Handle(), SW_SHOWNOACTIVATE);
+    Form1.Show();
+    // The main window's end ends the loop; the lamp window goes with this function.
+    return RunMessageLoop(Form1.Handle(), lampWindow.Handle());
+}
