@@ -1,28 +1,18 @@
 #!/usr/bin/env bash
-# Installs the setup program silently into a Wine prefix of its own, checks what it put where,
-# uninstalls silently and checks that the prefix is as it was before.
-#   install_under_wine.sh SETUP_EXE MAIN_EXE DEMO_EXE
+# Installs the setup program silently into a Wine prefix of its own on a private X server, checks
+# what it put where, runs the installed demo through farb-inspect, uninstalls silently and checks
+# that the prefix is as it was before.
+#   install_under_wine.sh SETUP_EXE MAIN_EXE DEMO_EXE FARB_INSPECT_EXE
 set -euo pipefail
-setup=$1 main_exe=$2 demo_exe=$3
-wine_bin=/usr/lib/wine
+setup=$1 main_exe=$2 demo_exe=$3 inspect=$4
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-
-WINEPREFIX=$(mktemp -d)
-export WINEPREFIX WINEDEBUG=-all
-# No .NET or HTML engine prompts; no menu entries in this machine's own desktop menus.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-trap '"$wine_bin/wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+session=$(mktemp -d)
+source "$(dirname "$0")/../../tools/windows/wine-session.sh"
+trap 'wine_session_end; rm -rf "$session"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 now() { date +%s.%N; }
 seconds_since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.1f", b - a }'; }
-wine() { "$wine_bin/wine64" "$@" </dev/null 2>/dev/null; }
-
-# The server and Wine's services start here, with their output elsewhere: started by the
-# installer they would hold the output pipe of whatever runs this script.
-"$wine_bin/wineserver" -p
-wine wineboot --init >/dev/null
-mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+wine() { "$WINE" "$@" </dev/null 2>/dev/null; }
 
 drive=$WINEPREFIX/drive_c
 # Every file of the prefix but Wine's own and the temporary ones, and every key under Software of
@@ -30,7 +20,7 @@ drive=$WINEPREFIX/drive_c
 snapshot() {
     (cd "$drive" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort)
     "$wine_bin/wineserver" -k || true
-    "$wine_bin/wineserver" -w
+    "$wine_bin/wineserver" -w || true
     sed -n 's/^\(\[Software\\.*\]\) [0-9]*$/\1/p' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" |
         grep -v 'NetworkCards' | sort  # rewritten by Wine at each start
     "$wine_bin/wineserver" -p
@@ -75,6 +65,11 @@ size_kib=$(( $(value EstimatedSize) ))
 actual_kib=$(( $(du -b --apparent-size -s "$dir" | cut -f1) / 1024 ))
 (( size_kib >= actual_kib - 5 && size_kib <= actual_kib + 5 )) ||
     fail "EstimatedSize $size_kib KiB, installed $actual_kib KiB"
+
+mkdir -p "$session/logs"
+logs=$(wine winepath -w "$session/logs")
+wine "$inspect" demo 'C:\Program Files\Farbprogramm\farbprogramm-demo.exe' "$logs" >&2 ||
+    fail "the installed demo"
 
 # The uninstaller hands over to a copy of itself and returns at once: wait for its work, whose
 # last step removes the uninstall entry.

@@ -3,6 +3,7 @@
 // and compares with the control table, the form's texts and what the fake ftd2xx.dll was sent.
 //   farb-inspect cancel  <exe> <log folder>
 //   farb-inspect session <exe> <log folder> <dpi> binary|text
+//   farb-inspect demo    <exe> <log folder>
 
 #include <windows.h>
 
@@ -18,10 +19,12 @@
 #include "CategoryList.h"
 #include "ControlTable.h"
 #include "FormTexts.h"
+#include "LampWindowIds.h"
 #include "Latin1.h"
 #include "LineFields.h"
 #include "ResourceIds.h"
 #include "TreatmentControl.h"
+#include "VirtualLampReadout.h"
 
 namespace {
 
@@ -315,12 +318,81 @@ void CheckSecondStart(HWND main, const std::string& exe, const std::string& logF
           "the second start never loaded ftd2xx.dll");
 }
 
+std::vector<std::wstring> ComboItems(HWND combo) {
+    std::vector<std::wstring> items;
+    for (LRESULT i = 0, count = Send(combo, CB_GETCOUNT); i < count; ++i) {
+        std::wstring item(static_cast<std::size_t>(Send(combo, CB_GETLBTEXTLEN, i)) + 1, L'\0');
+        item.resize(static_cast<std::size_t>(
+            Send(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+        items.push_back(item);
+    }
+    return items;
+}
+
+bool LampShows(HWND lamp, int id, std::string_view text) {
+    return Eventually([&] { return Text(GetDlgItem(lamp, id)) == Wide(text); }, 5s);
+}
+
+// The demo's lamp window beside the main window, plugged in by its button; a treatment's first
+// colour reaches it; closing it leaves the demo running.
+void CheckDemo(HWND main, const PROCESS_INFORMATION& demo) {
+    HWND lamp = FindTopLevel(FARB_LAMP_WINDOW_CLASS, Wide(kLampWindowTitle));
+    Check(lamp != nullptr, "the lamp window opens");
+    RECT mainFrame;
+    RECT lampFrame;
+    GetWindowRect(main, &mainFrame);
+    GetWindowRect(lamp, &lampFrame);
+    Check(lampFrame.left >= mainFrame.right && lampFrame.top == mainFrame.top,
+          "the lamp window stands right of the main window");
+    HWND kind = GetDlgItem(lamp, FARB_LAMP_KIND_ID);
+    HWND plug = GetDlgItem(lamp, FARB_LAMP_PLUG_ID);
+    HWND unplug = GetDlgItem(lamp, FARB_LAMP_UNPLUG_ID);
+    std::vector<std::wstring> kinds;
+    for (const LampKindChoice& choice : LampKindChoices()) {
+        kinds.push_back(Wide(choice.label));
+    }
+    Check(ComboItems(kind) == kinds && Send(kind, CB_GETCURSEL) == 0, "the three lamp kinds");
+    const std::vector<LampReadoutRow> rows = VirtualLampReadout{}.Rows();
+    bool labelled = true;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        labelled &= Text(GetDlgItem(lamp, FARB_LAMP_ROW_LABEL_ID + static_cast<int>(i))) ==
+                    Wide(rows[i].label);
+    }
+    Check(labelled, "the readout's row labels");
+    Check(LampShows(lamp, FARB_LAMP_COLOUR_NAME_ID, "nicht eingesteckt") && IsWindowEnabled(plug) &&
+              !IsWindowEnabled(unplug) && Text(plug) == Wide(kPlugButton) &&
+              Text(unplug) == Wide(kUnplugButton),
+          "unplugged: Einstecken, not Abziehen");
+
+    Send(plug, BM_CLICK);
+    Check(LampShows(lamp, FARB_LAMP_COLOUR_NAME_ID, "noch keine Farbe") &&
+              LampShows(lamp, FARB_LAMP_ROW_VALUE_ID + 3, "Luma-Glanz eingesteckt") &&
+              !IsWindowEnabled(plug) && IsWindowEnabled(unplug) && !IsWindowEnabled(kind),
+          "Einstecken plugs the text lamp in");
+    Check(Eventually([&] { return Narrow(Text(Child(main, ControlId::ComboBox1))) == "USB"; }),
+          "the status box finds the virtual lamp");
+
+    Press(Child(main, ControlId::lbg), 20,
+          ScaledToDpi(Control(ControlId::lbg).itemHeight, kDesignDpi) / 2);
+    Check(Shows(main, ControlId::lt, "19:00"), "programme 0 chosen");
+    PressCentre(Child(main, ControlId::Shape1));
+    Check(Shows(main, ControlId::lt, "18:59"), "Start: the first tick");
+    Check(LampShows(lamp, FARB_LAMP_COLOUR_NAME_ID, "gr\xFCn") &&
+              LampShows(lamp, FARB_LAMP_ROW_VALUE_ID, "43 30 30 45 43 30 30 0D 0A"),
+          "the first minute's green reaches the lamp");
+
+    PostMessageW(lamp, WM_CLOSE, 0, 0);
+    Check(Eventually([&] { return !IsWindowVisible(lamp); }) &&
+              WaitForSingleObject(demo.hProcess, 0) == WAIT_TIMEOUT && IsWindowVisible(main),
+          "closing the lamp window leaves the demo running");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: farb-inspect cancel|session exe logfolder [dpi lamp]\n");
+        std::fprintf(stderr, "usage: farb-inspect cancel|session|demo exe logfolder [dpi lamp]\n");
         return 2;
     }
     const std::string& exe = args[1];
@@ -329,6 +401,13 @@ int main(int argc, char** argv) {
     if (args[0] == "cancel") {
         AnswerNotice(false);
         Check(WaitForExit(first, 0), "Abbrechen ends the program");
+        return failures ? 1 : 0;
+    }
+    if (args[0] == "demo") {
+        HWND main = AnswerNotice(true);
+        CheckDemo(main, first);
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        Check(WaitForExit(first, 0), "closing the main window ends the demo");
         return failures ? 1 : 0;
     }
     const int dpi = args.size() > 3 ? std::stoi(args[3]) : kDesignDpi;
