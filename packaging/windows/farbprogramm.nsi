@@ -33,7 +33,7 @@ VIAddVersionKey /LANG=1031 "LegalCopyright" "MIT-Lizenz, ${PUBLISHER}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TEXT "Dieser Assistent installiert ${PRODUCT} ${VERSION} und die Demo mit der virtuellen Lampe für alle Benutzer dieses Computers.$\r$\n$\r$\nKlicken Sie auf Weiter, um fortzufahren."
 ; No "start now" box: from here the program would run with the installer's administrator rights.
-!define MUI_FINISHPAGE_TEXT "${PRODUCT} ist installiert. Sie finden es im Startmenü unter „${PRODUCT}“, die Demo ohne Lampe unter „${PRODUCT} Demo“.$\r$\n$\r$\nFür die Lampe braucht ${PRODUCT} den D2XX-Treiber von FTDI (siehe vorige Seite)."
+!define MUI_FINISHPAGE_TEXT "${PRODUCT} ist installiert. Sie finden es im Startmenü unter „${PRODUCT}“, die Demo ohne Lampe unter „${PRODUCT} Demo“.$\r$\n$\r$\nFür die Lampe braucht ${PRODUCT} den D2XX-Treiber von FTDI: Windows Update installiert ihn meist, wenn Sie die Lampe einstecken, sonst das Treiberpaket von FTDIs Webseite (ftdichip.com)."
 !define MUI_FINISHPAGE_NOREBOOTSUPPORT
 
 !insertmacro MUI_PAGE_WELCOME

@@ -44,6 +44,7 @@ for name in "Farbprogramm" "Farbprogramm Demo"; do
     link=$(find "$drive/ProgramData" "$drive/users" -path '*Start Menu/Programs/*' \
         -name "$name.lnk" | head -1)
     [[ -n "$link" ]] || fail "no Start menu entry \"$name\""
+    echo "Start menu entry: ${link#"$drive"/}"
 done
 target() { iconv -f UTF-16LE -t UTF-8 "$1" 2>/dev/null | tr -d '\0' || true; strings "$1"; }
 target "$link" | grep -qi 'farbprogramm-demo\.exe' || fail "\"Farbprogramm Demo\" opens no demo"

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the Windows setup program, farbprogramm-setup-<version>.exe, with the two programs it
+# ships, into build-windows/ (or the folder given as $1), and prints its path. Installs the Debian
+# packages it needs first (mingw-w64, NSIS, icoutils, librsvg2-bin).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-$root/build-windows}
+
+bash "$root/tools/install-deps.sh"
+# Configured as tools/windows/test.sh configures it, so both share one build folder.
+cmake --toolchain "$root/tools/windows/mingw-w64.cmake" -S "$root" -B "$build" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DFARB_BUILD_UI=OFF -DFARB_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build "$build" --target setup --parallel "$(nproc)"
+sed -n 's/^FARB_SETUP_EXE:INTERNAL=//p' "$build/CMakeCache.txt"
