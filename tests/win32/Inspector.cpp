@@ -380,6 +380,19 @@ void CheckDemo(HWND main, const PROCESS_INFORMATION& demo) {
     Check(LampShows(lamp, FARB_LAMP_COLOUR_NAME_ID, "gr\xFCn") &&
               LampShows(lamp, FARB_LAMP_ROW_VALUE_ID, "43 30 30 45 43 30 30 0D 0A"),
           "the first minute's green reaches the lamp");
+    HWND field = GetDlgItem(lamp, FARB_LAMP_FIELD_ID);
+    RECT area;
+    GetClientRect(field, &area);
+    POINT centre{area.right / 2, area.bottom / 2};
+    ClientToScreen(field, &centre);
+    const RgbColour green = RgbOfCode(kColourGreen);
+    Check(Eventually([&] {
+              HDC screen = GetDC(nullptr);
+              const COLORREF shown = GetPixel(screen, centre.x, centre.y);
+              ReleaseDC(nullptr, screen);
+              return shown == RGB(green.red, green.green, green.blue);
+          }),
+          "the lamp field is painted in that green");
 
     PostMessageW(lamp, WM_CLOSE, 0, 0);
     Check(Eventually([&] { return !IsWindowVisible(lamp); }) &&
