@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Accessibility.h"
+#include "ControlTable.h"
 #include "Dpi.h"
 #include "LampWindowIds.h"
 #include "Latin1.h"
@@ -130,6 +131,11 @@ void VirtualLampWindow::MakeFonts() {
     LOGFONTW face = metrics.lfMessageFont;
     face.lfHeight = -MulDiv(kTextPixels, dpi_, 96);
     font_ = CreateFontIndirectW(&face);
+    // The colour's name in the main window's typeface: every Windows has its bold (Wine's Tahoma
+    // draws bold as regular).
+    const std::wstring family = Wide(MainWindowSpec().fontFamily);
+    family.copy(face.lfFaceName, LF_FACESIZE - 1);
+    face.lfFaceName[std::min<std::size_t>(family.size(), LF_FACESIZE - 1)] = L'\0';
     face.lfHeight = -MulDiv(kLargeTextPixels, dpi_, 96);
     face.lfWeight = FW_BOLD;
     largeFont_ = CreateFontIndirectW(&face);
