@@ -206,6 +206,28 @@ void CheckLayout(HWND main, int dpi) {
     }
 }
 
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+// Where the artwork fails to decode, the window shows its plain colour instead.
+void CheckColours(HWND main, int dpi) {
+    const Rgb plain = MainWindowSpec().plainBackground;
+    const Rgb list = Control(ControlId::lbh).background;
+    const Rect lbh = ScaledToDpi(Control(ControlId::lbh).rect, dpi);
+    const COLORREF corner = ScreenPixel(main, 2, 2);
+    Check(corner != CLR_INVALID && corner != RGB(plain.red, plain.green, plain.blue),
+          "the artwork shows");
+    Check(ScreenPixel(main, lbh.left + lbh.width / 2, lbh.Bottom() - 4) ==
+              RGB(list.red, list.green, list.blue),
+          "the category list's background colour");
+}
+
 void CheckStartState(HWND main) {
     HWND lbh = Child(main, ControlId::lbh);
     HWND lbg = Child(main, ControlId::lbg);
@@ -334,6 +356,7 @@ int main(int argc, char** argv) {
     const int dpi = args.size() > 3 ? std::stoi(args[3]) : kDesignDpi;
     HWND main = AnswerNotice(true);
     CheckLayout(main, dpi);
+    CheckColours(main, dpi);
     CheckStartState(main);
     if (dpi != kDesignDpi) {
         ChooseWithKeys(main);
