@@ -35,7 +35,10 @@ class FormTest : public ::testing::Test {
 
     const std::string& Text(ControlId control) { return frontEnd_.texts[control]; }
     std::vector<std::uint8_t> LampBytes() const { return driver_.BytesReceivedBy(lamp_); }
-    std::uint8_t LastByte() const { return LampBytes().back(); }
+    int LastByte() const {
+        const auto bytes = LampBytes();
+        return bytes.empty() ? -1 : bytes.back();
+    }
     void Type(void (TForm1::*down)(const KeyStroke&), void (TForm1::*up)(int), KeyStroke key) {
         (form_.*down)(key);
         (form_.*up)(key.code);
