@@ -167,11 +167,7 @@ void MainWindow::LayOut(int dpi) {
             FitComboHeight(control, rect.height);
         }
         if (toolTip_) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.hwnd = window_;
-            tool.uId = reinterpret_cast<UINT_PTR>(control);
-            tool.rect = {rect.left, rect.top, rect.Right(), rect.Bottom()};
+            TTTOOLINFOW tool = ToolOf(spec.id);
             SendMessageW(toolTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
@@ -312,21 +308,29 @@ void MainWindow::SetToolTip(ControlId control, const std::string& text) {
                             CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
         SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, ScaledToDpi(320, dpi_));
     }
-    // A tool of the main window over the control's rectangle: the status box is disabled, and a
-    // disabled control gets no mouse messages of its own.
-    const Rect rect = ScaledToDpi(Control(control).rect, dpi_);
     std::wstring wide = WideFromLatin1(text);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_SUBCLASS;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(Of(control));
-    tool.rect = {rect.left, rect.top, rect.Right(), rect.Bottom()};
+    TTTOOLINFOW tool = ToolOf(control);
     tool.lpszText = wide.data();
     SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     if (!text.empty()) {
         SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+}
+
+// A list or hot spot is its own tool. A label passes the mouse through to the window and the
+// disabled status box gets none, so for them the tool is their rectangle of the window.
+TTTOOLINFOW MainWindow::ToolOf(ControlId control) const {
+    const ControlSpec& spec = Control(control);
+    const bool ownMouse =
+        spec.enabled && (spec.kind == ControlKind::ListBox || spec.kind == ControlKind::HotSpot);
+    const Rect rect = ScaledToDpi(spec.rect, dpi_);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS | (ownMouse ? TTF_IDISHWND : 0);
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(Of(control));
+    tool.rect = {rect.left, rect.top, rect.Right(), rect.Bottom()};
+    return tool;
 }
 
 void MainWindow::SetTimer(TimerId timer, bool on) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <array>
 #include <map>
 #include <memory>
@@ -55,6 +57,7 @@ class MainWindow : public FormFrontEnd {
     HFONT Font(int designPixels);
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec);
+    TTTOOLINFOW ToolOf(ControlId control) const;
     HWND Of(ControlId control) const { return controls_[static_cast<std::size_t>(control)]; }
     const ControlSpec* SpecOf(HWND control) const;
 
