@@ -16,6 +16,10 @@
 
 namespace farb {
 
+inline COLORREF ColourOf(Rgb rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
 // Form1 drawn with plain Win32 controls: it builds the controls of the control table, hands
 // every event to the form's handler of the same name and does what the form asks. It decides
 // nothing itself.
