@@ -158,6 +158,9 @@ bool SentSince(const std::string& log, std::size_t since, std::string_view bytes
 HWND AnswerNotice(bool ok) {
     HWND notice = FindTopLevel(L"#32770", Wide(kNoticeTitle));
     Check(notice != nullptr, "the notice opens");
+    if (!notice) {
+        return nullptr;  // nothing else can be seen
+    }
     Check(Text(GetDlgItem(notice, IDC_MESSAGE_TEXT)) == Wide(kNoticeText), "the notice's text");
     Check(Text(GetDlgItem(notice, IDOK)) == Wide(kOkButton) &&
               Text(GetDlgItem(notice, IDCANCEL)) == Wide(kCancelButton),
@@ -355,6 +358,10 @@ int main(int argc, char** argv) {
     }
     const int dpi = args.size() > 3 ? std::stoi(args[3]) : kDesignDpi;
     HWND main = AnswerNotice(true);
+    if (!main) {
+        TerminateProcess(first.hProcess, 1);
+        return 1;
+    }
     CheckLayout(main, dpi);
     CheckColours(main, dpi);
     CheckStartState(main);
