@@ -20,6 +20,7 @@
 #include "FormTexts.h"
 #include "Latin1.h"
 #include "LineFields.h"
+#include "ListRules.h"
 #include "ResourceIds.h"
 #include "TreatmentControl.h"
 
@@ -276,6 +277,24 @@ void ChooseWithKeys(HWND main) {
     Check(Shows(main, ControlId::lt, "19:00") && Send(lbg, LB_GETCURSEL) == 0,
           "Down chooses the first programme");
     Check(Send(lbh, LB_GETCURSEL) == 0, "the category stays");
+
+    // Typed for real, so that Windows' own translation makes the character.
+    std::vector<std::string> names;
+    for (const std::wstring& item : Items(lbg)) {
+        names.push_back(Narrow(item));
+    }
+    const int expected = SelectionAfterKey(0, names, {'B', ListMove::None, 'B'}, 1);
+    INPUT keys[4]{};
+    const WORD strokes[4][2] = {
+        {VK_SHIFT, 0}, {'B', 0}, {'B', KEYEVENTF_KEYUP}, {VK_SHIFT, KEYEVENTF_KEYUP}};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = strokes[i][0];
+        keys[i].ki.dwFlags = strokes[i][1];
+    }
+    SendInput(4, keys, sizeof keys[0]);
+    Check(expected > 0 && Eventually([&] { return Send(lbg, LB_GETCURSEL) == expected; }),
+          "a typed B selects the next programme that begins with it");
 }
 
 void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dpi) {
