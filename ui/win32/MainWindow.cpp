@@ -25,6 +25,11 @@ constexpr std::chrono::milliseconds kPollInterval{2000};
 // A dropped-down list the status box never shows, but Windows wants a size for it.
 constexpr int kComboListRows = 6;
 
+// A drop-down list's window height includes its list.
+int WindowHeight(const ControlSpec& spec, const Rect& rect) {
+    return spec.kind == ControlKind::DropDownList ? rect.height * kComboListRows : rect.height;
+}
+
 UINT_PTR TimerIdOf(TimerId timer) {
     return timer == TimerId::Timer1 ? 1 : 2;
 }
@@ -79,8 +84,8 @@ MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver) : instance_(instanc
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     dpi_ = WindowDpi(window_);
     listBrush_ = CreateSolidBrush(ColourOf(Control(ControlId::lbh).background));
+    artwork_.Render(instance_, dpi_);
     CreateControls();
-    LayOut(dpi_);
 
     const WindowSpec& spec = MainWindowSpec();
     const SIZE frame = FrameSize(ScaledToDpi(spec.clientWidth, dpi_),
@@ -124,10 +129,14 @@ void MainWindow::CreateControls() {
                             (spec.focusOrder > 0 ? WS_TABSTOP : 0);
         // A hot spot's window text is its name for assistive technology; it shows nowhere.
         const std::wstring text = WideFromLatin1(spec.accessibleName);
-        HWND child = CreateWindowExW(0, control.name, text.c_str(), style, 0, 0, 0, 0, window_,
+        // Made in place: moving each control afterwards would cost a round trip apiece.
+        const Rect rect = ScaledToDpi(spec.rect, dpi_);
+        HWND child = CreateWindowExW(0, control.name, text.c_str(), style, rect.left, rect.top,
+                                     rect.width, WindowHeight(spec, rect), window_,
                                      reinterpret_cast<HMENU>(FARB_FIRST_CONTROL_ID + index),
                                      instance_, nullptr);
         controls_[index] = child;
+        Configure(child, spec, rect);
         EnableWindow(child, spec.enabled);
         NameForAssistiveTechnology(child, spec.accessibleName);
         if (spec.kind == ControlKind::ListBox) {
@@ -147,30 +156,30 @@ void MainWindow::LayOut(int dpi) {
     oldFonts.swap(fonts_);
     artwork_.Render(instance_, dpi);
     for (const ControlSpec& spec : Controls()) {
-        HWND control = Of(spec.id);
-        if (!control) {
-            continue;
-        }
-        const Rect rect = ScaledToDpi(spec.rect, dpi);
-        const int height =
-            spec.kind == ControlKind::DropDownList ? rect.height * kComboListRows : rect.height;
-        SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.fontPixels)), FALSE);
-        if (spec.kind == ControlKind::ListBox) {
-            SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaledToDpi(spec.itemHeight, dpi));
-        } else if (spec.kind == ControlKind::DropDownList) {
-            FitComboHeight(control, rect.height);
-        }
-        if (toolTip_) {
-            TTTOOLINFOW tool = ToolOf(spec.id);
-            SendMessageW(toolTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        if (HWND control = Of(spec.id)) {
+            const Rect rect = ScaledToDpi(spec.rect, dpi);
+            SetWindowPos(control, nullptr, rect.left, rect.top, rect.width,
+                         WindowHeight(spec, rect), SWP_NOZORDER | SWP_NOACTIVATE);
+            Configure(control, spec, rect);
         }
     }
     for (const auto& [pixels, font] : oldFonts) {
         DeleteObject(font);
     }
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+void MainWindow::Configure(HWND control, const ControlSpec& spec, const Rect& rect) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.fontPixels)), FALSE);
+    if (spec.kind == ControlKind::ListBox) {
+        SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaledToDpi(spec.itemHeight, dpi_));
+    } else if (spec.kind == ControlKind::DropDownList) {
+        FitComboHeight(control, rect.height);
+    }
+    if (toolTip_) {
+        TTTOOLINFOW tool = ToolOf(spec.id);
+        SendMessageW(toolTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 // The visible height of a drop-down list is the height of its selection field and a frame.

@@ -56,7 +56,9 @@ class MainWindow : public FormFrontEnd {
     LRESULT OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
+    // A new screen resolution: every control, font and the artwork anew.
     void LayOut(int dpi);
+    void Configure(HWND control, const ControlSpec& spec, const Rect& rect);
     void FitComboHeight(HWND combo, int height);
     HFONT Font(int designPixels);
     void DrawItem(const DRAWITEMSTRUCT& item);
