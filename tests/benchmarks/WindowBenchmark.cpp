@@ -20,9 +20,9 @@
 #include <vector>
 
 #include "German.h"
+#include "MainWindow.h"
 #include "SimulatedDriver.h"
 #include "SystemDriver.h"
-#include "Unit1.h"
 
 namespace {
 
@@ -30,8 +30,8 @@ using Clock = std::chrono::steady_clock;
 
 const char* gSelf = nullptr;
 
-farb::Dialogs SilentDialogs() {
-    return {[] { return true; }, [](const QString&) {}, [](const QString&) {}};
+farb::qt::Dialogs SilentDialogs() {
+    return {[] { return true; }, [](const QString&, const QString&) {}};
 }
 
 // Tells the parent through standard output that the window is on the screen.
@@ -54,9 +54,9 @@ int ShowWindowAndExit(bool farbprogramm, int argc, char** argv) {
         window.resize(834, 592);
         return ReportShown(window);
     }
-    farb::InstallGermanTranslations(application);
+    farb::qt::InstallGermanTranslations(application);
     const auto driver = farb::CreateSystemDriver();
-    farb::TForm1 form(
+    farb::qt::MainWindow form(
         *driver, [](std::chrono::milliseconds) {}, SilentDialogs());
     return ReportShown(form);
 }
@@ -124,7 +124,7 @@ int MeasureCountdown(int argc, char** argv) {
             colourWrites.push_back(Clock::now());
         }
     });
-    farb::TForm1 form(
+    farb::qt::MainWindow form(
         driver, [](std::chrono::milliseconds wait) { std::this_thread::sleep_for(wait); },
         SilentDialogs());
     form.show();
@@ -132,12 +132,10 @@ int MeasureCountdown(int argc, char** argv) {
         return 1;
     }
 
-    auto* programmes = form.findChild<farb::ListBox*>(QStringLiteral("lbg"));
-    programmes->setCurrentRow(0);
-    form.lbgMouseDown();
+    form.Form().lbgMouseDown(farb::MouseButton::Left, 0);
     colourWrites.clear();
     const Clock::time_point started = Clock::now();
-    form.Shape1MouseDown();
+    form.Form().Shape1MouseDown(farb::MouseButton::Left);
     QTimer::singleShot(std::chrono::milliseconds(60'900), &application, &QApplication::quit);
     application.exec();
 

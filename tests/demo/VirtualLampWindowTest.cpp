@@ -9,6 +9,7 @@
 #include "ui/FindControl.h"
 
 using namespace farb;
+using namespace farb::qt;
 
 class VirtualLampWindowTest : public QObject {
     Q_OBJECT
@@ -23,7 +24,7 @@ class VirtualLampWindowTest : public QObject {
 
     template <class T>
     T* Control(const char* name) {
-        return testing::FindControl<T>(*window, name);
+        return farb::testing::FindControl<T>(*window, name);
     }
     QString Text(const char* label) { return Control<QLabel>(label)->text(); }
     QColor FieldColour() { return Control<QFrame>("lampField")->palette().color(QPalette::Window); }

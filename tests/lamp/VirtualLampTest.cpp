@@ -5,6 +5,7 @@
 #include <string>
 
 #include "LampLink.h"
+#include "VirtualLampReadout.h"
 
 namespace farb {
 namespace {
@@ -95,6 +96,35 @@ TEST_F(VirtualLampTest, PluggingAnotherKindStartsAfreshAndIsFoundByItsDescriptio
     EXPECT_EQ(discovery.LampSerial(), lamp.SerialNumber());
     EXPECT_EQ(lamp.Description(), "TTL232R");
     EXPECT_EQ(lamp.ShownColour()->code, kColourYellow);
+}
+
+// What any front end's lamp window shows, from unplugged through a colour to a command the
+// lamp did not understand.
+TEST_F(VirtualLampTest, ReadoutFollowsTheLamp) {
+    VirtualLampReadout readout = ReadOut(lamp);
+    EXPECT_EQ(readout.colourName, "nicht eingesteckt");
+    EXPECT_EQ(readout.field, (RgbColour{128, 128, 128}));
+    EXPECT_TRUE(readout.plugEnabled && readout.kindChoosable && !readout.unplugEnabled);
+
+    lamp.Plug(VirtualLampKind::AnsweringTextLamp);
+    commands.SetLampColour(kColourGreen);
+    readout = ReadOut(lamp);
+    EXPECT_EQ(readout.field, (RgbColour{0x00, 0xEC, 0x00}));
+    EXPECT_EQ(readout.colourName, "gr\xFCn");
+    const auto rows = readout.Rows();
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].text, "43 30 30 45 43 30 30 0D 0A");
+    EXPECT_EQ(rows[1].text, "C00EC00<CR><LF>");
+    EXPECT_EQ(rows[2].text, "2");
+    EXPECT_EQ(rows[3].text, "Luma-Glanz eingesteckt");
+    EXPECT_TRUE(!readout.plugEnabled && !readout.kindChoosable && readout.unplugEnabled);
+
+    lamp.Unplug();
+    discovery.ScanForLamp();
+    lamp.Plug(LampKindChoices()[2].kind);
+    commands.SetLampColour(kColourGreen);
+    EXPECT_EQ(ReadOut(lamp).textCommand, "<FF>B (nicht verstanden)");
+    EXPECT_EQ(ReadOut(lamp).colourName, "noch keine Farbe");
 }
 
 }  // namespace

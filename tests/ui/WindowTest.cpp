@@ -14,16 +14,19 @@
 #include <string>
 #include <vector>
 
+#include "ControlTable.h"
 #include "Dialogs.h"
 #include "FindControl.h"
+#include "Latin1.h"
 #include "LineFields.h"
 #include "ListBox.h"
+#include "MainWindow.h"
 #include "ProgramStepTable.h"
 #include "SimulatedDriver.h"
 #include "SingleInstance.h"
-#include "Unit1.h"
 
 using namespace farb;
+using namespace farb::qt;
 
 namespace {
 
@@ -56,7 +59,7 @@ class WindowTest : public QObject {
 
   private:
     SimulatedDriver driver;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     int notices = 0;
     bool answerNotice = true;
     QStringList errors;
@@ -67,14 +70,13 @@ class WindowTest : public QObject {
                             ++notices;
                             return answerNotice;
                         },
-                        [this](const QString& text) { errors << text; },
-                        [this](const QString& text) { errors << text; }};
-        form = std::make_unique<TForm1>(
+                        [this](const QString&, const QString& text) { errors << text; }};
+        form = std::make_unique<MainWindow>(
             driver, [](std::chrono::milliseconds) {}, dialogs, catalogue);
     }
     template <class T>
     T* Control(const char* name) {
-        return testing::FindControl<T>(*form, name);
+        return farb::testing::FindControl<T>(*form, name);
     }
     QString Text(const char* label) { return Control<QLabel>(label)->text(); }
     // Presses a mouse button at a point of the client area, on whatever control lies there.
@@ -143,33 +145,17 @@ class WindowTest : public QObject {
         QVERIFY(driver.Calls().empty());  // discovery waits for the activation
     }
 
-    void hasTheFixedWindowAndTheControlLayout_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<int>("fontPixels");
-        QTest::newRow("Image1") << "Image1" << QRect(0, 0, 834, 592) << 13;
-        QTest::newRow("lbh") << "lbh" << QRect(32, 168, 265, 391) << 16;
-        QTest::newRow("lbg") << "lbg" << QRect(330, 168, 263, 391) << 16;
-        QTest::newRow("ComboBox1") << "ComboBox1" << QRect(635, 166, 155, 24) << 13;
-        QTest::newRow("Label1") << "Label1" << QRect(608, 224, 201, 22) << 19;
-        QTest::newRow("lt") << "lt" << QRect(608, 256, 201, 22) << 19;
-        QTest::newRow("Shape1") << "Shape1" << QRect(680, 296, 65, 73) << 13;
-        QTest::newRow("Shape3") << "Shape3" << QRect(672, 376, 73, 73) << 13;
-        QTest::newRow("Shape2") << "Shape2" << QRect(672, 448, 73, 73) << 13;
-        QTest::newRow("LStart") << "LStart" << QRect(744, 320, 39, 22) << 19;
-        QTest::newRow("LPAUSE") << "LPAUSE" << QRect(736, 397, 54, 22) << 19;
-        QTest::newRow("LSTOp") << "LSTOp" << QRect(744, 472, 40, 22) << 19;
-    }
+    // Every control stands where the control table puts it, in its font.
     void hasTheFixedWindowAndTheControlLayout() {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
-        QFETCH(int, fontPixels);
-        QWidget* control = form->findChild<QWidget*>(name);
-        QVERIFY(control);
-        QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(control->font().pixelSize(), fontPixels);
-        QCOMPARE(control->font().family(), QStringLiteral("Arial"));
-
+        for (const ControlSpec& spec : Controls()) {
+            QWidget* control = form->findChild<QWidget*>(FromLatin1(spec.name));
+            QVERIFY2(control, spec.name.data());
+            const Rect& r = spec.rect;
+            QCOMPARE(control->geometry(), QRect(r.left, r.top, r.width, r.height));
+            QCOMPARE(control->font().pixelSize(), spec.fontPixels);
+            QCOMPARE(control->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(control->isEnabled(), spec.enabled);
+        }
         QCOMPARE(form->windowTitle(), QStringLiteral("Lanvo Farbprogram  V1.15"));
         QCOMPARE(form->minimumSize(), QSize(834, 592));
         QCOMPARE(form->maximumSize(), QSize(834, 592));
@@ -258,7 +244,7 @@ class WindowTest : public QObject {
     void noticeComesOnceAndThenDiscoveryRuns() {
         form->show();
         QTRY_COMPARE(notices, 1);
-        form->FormActivate();
+        form->Form().FormActivate();
         QApplication::processEvents();
         QCOMPARE(notices, 1);
         QCOMPARE(Control<QComboBox>("ComboBox1")->currentIndex(), 2);
@@ -281,8 +267,8 @@ class WindowTest : public QObject {
 
         PressAt({700, 330});
         QCOMPARE(Text("Label1"), QStringLiteral("Restdauer"));
-        form->Timer1Timer();
-        form->Timer1Timer();
+        form->Form().Timer1Timer();
+        form->Form().Timer1Timer();
         QCOMPARE(Text("lt"), QStringLiteral("18:58"));
 
         PressAt({700, 400}, Qt::RightButton);
@@ -320,7 +306,7 @@ class WindowTest : public QObject {
         const QString chosen = Text("lt");
 
         PressAt({700, 330});
-        form->Timer1Timer();
+        form->Form().Timer1Timer();
         PressItem("lbg", 5, Qt::RightButton);
         QCOMPARE(Control<ListBox>("lbg")->SelectedIndex(), 2);
         QCOMPARE(Text("lt"), chosen);  // the right press reselected the same programme
@@ -349,7 +335,7 @@ class WindowTest : public QObject {
         QTest::keyRelease(lbg, Qt::Key_Tab);
         QCOMPARE(Text("lt"), QString());  // no programme selected: the release is ignored
 
-        lbg->setCurrentRow(0);
+        PressItem("lbg", 0);
         const std::size_t before = LampBytes().size();
         QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(lbg, &repeated);
@@ -397,7 +383,7 @@ class WindowTest : public QObject {
         QTest::keyClick(lbg, Qt::Key_Space, Qt::ControlModifier);
         QCOMPARE(lbg->SelectedIndex(), 0);
         PressAt({700, 330});
-        form->Timer1Timer();
+        form->Form().Timer1Timer();
         QCOMPARE(Text("lt"), QStringLiteral("18:59"));
         QCOMPARE(LampBytes().back(), 0x42);  // Adipositas' first minute: green
 
@@ -435,7 +421,8 @@ class WindowTest : public QObject {
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(lbg, &repeat);
         QCOMPARE(lbg->SelectedIndex(), 0);
-        form->Timer1Timer();  // a tick while the key is down still belongs to the first programme
+        form->Form()
+            .Timer1Timer();  // a tick while the key is down still belongs to the first programme
         QCOMPARE(Text("lt"), QStringLiteral("%1:59").arg(total - 1));
         QTest::keyRelease(window, Qt::Key_Down);
         QCOMPARE(lbg->SelectedIndex(), 1);
@@ -471,7 +458,7 @@ class WindowTest : public QObject {
         PressAt({700, 330});
         PressItem("lbh", 1);  // the faulty category ends the event with the list half filled
         QCOMPARE(Control<ListBox>("lbg")->SelectedIndex(), -1);
-        form->Timer1Timer();
+        form->Form().Timer1Timer();
         QCOMPARE(LampBytes().back(), 0x4B);
         driver.ClearRecord();
         PressAt({700, 480});
@@ -521,7 +508,7 @@ class WindowTest : public QObject {
     void closingARunningTreatmentSwitchesTheLampOff() {
         PressItem("lbg", 0);
         PressAt({700, 330});
-        form->Timer1Timer();
+        form->Form().Timer1Timer();
         QCOMPARE(LampBytes().back(), 0x42);
         form->close();
         QCOMPARE(LampBytes().back(), 0x4B);

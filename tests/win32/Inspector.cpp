@@ -22,6 +22,7 @@
 #include "LampWindowIds.h"
 #include "Latin1.h"
 #include "LineFields.h"
+#include "ListRules.h"
 #include "ResourceIds.h"
 #include "TreatmentControl.h"
 #include "VirtualLampReadout.h"
@@ -161,6 +162,9 @@ bool SentSince(const std::string& log, std::size_t since, std::string_view bytes
 HWND AnswerNotice(bool ok) {
     HWND notice = FindTopLevel(L"#32770", Wide(kNoticeTitle));
     Check(notice != nullptr, "the notice opens");
+    if (!notice) {
+        return nullptr;  // nothing else can be seen
+    }
     Check(Text(GetDlgItem(notice, IDC_MESSAGE_TEXT)) == Wide(kNoticeText), "the notice's text");
     Check(Text(GetDlgItem(notice, IDOK)) == Wide(kOkButton) &&
               Text(GetDlgItem(notice, IDCANCEL)) == Wide(kCancelButton),
@@ -209,6 +213,28 @@ void CheckLayout(HWND main, int dpi) {
     }
 }
 
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+// Where the artwork fails to decode, the window shows its plain colour instead.
+void CheckColours(HWND main, int dpi) {
+    const Rgb plain = MainWindowSpec().plainBackground;
+    const Rgb list = Control(ControlId::lbh).background;
+    const Rect lbh = ScaledToDpi(Control(ControlId::lbh).rect, dpi);
+    const COLORREF corner = ScreenPixel(main, 2, 2);
+    Check(corner != CLR_INVALID && corner != RGB(plain.red, plain.green, plain.blue),
+          "the artwork shows");
+    Check(ScreenPixel(main, lbh.left + lbh.width / 2, lbh.Bottom() - 4) ==
+              RGB(list.red, list.green, list.blue),
+          "the category list's background colour");
+}
+
 void CheckStartState(HWND main) {
     HWND lbh = Child(main, ControlId::lbh);
     HWND lbg = Child(main, ControlId::lbg);
@@ -254,6 +280,24 @@ void ChooseWithKeys(HWND main) {
     Check(Shows(main, ControlId::lt, "19:00") && Send(lbg, LB_GETCURSEL) == 0,
           "Down chooses the first programme");
     Check(Send(lbh, LB_GETCURSEL) == 0, "the category stays");
+
+    // Typed for real, so that Windows' own translation makes the character.
+    std::vector<std::string> names;
+    for (const std::wstring& item : Items(lbg)) {
+        names.push_back(Narrow(item));
+    }
+    const int expected = SelectionAfterKey(0, names, {'B', ListMove::None, 'B'}, 1);
+    INPUT keys[4]{};
+    const WORD strokes[4][2] = {
+        {VK_SHIFT, 0}, {'B', 0}, {'B', KEYEVENTF_KEYUP}, {VK_SHIFT, KEYEVENTF_KEYUP}};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = strokes[i][0];
+        keys[i].ki.dwFlags = strokes[i][1];
+    }
+    SendInput(4, keys, sizeof keys[0]);
+    Check(expected > 0 && Eventually([&] { return Send(lbg, LB_GETCURSEL) == expected; }),
+          "a typed B selects the next programme that begins with it");
 }
 
 void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dpi) {
@@ -425,7 +469,12 @@ int main(int argc, char** argv) {
     }
     const int dpi = args.size() > 3 ? std::stoi(args[3]) : kDesignDpi;
     HWND main = AnswerNotice(true);
+    if (!main) {
+        TerminateProcess(first.hProcess, 1);
+        return 1;
+    }
     CheckLayout(main, dpi);
+    CheckColours(main, dpi);
     CheckStartState(main);
     if (dpi != kDesignDpi) {
         ChooseWithKeys(main);

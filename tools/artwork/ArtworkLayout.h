@@ -3,16 +3,24 @@
 #include <QRect>
 #include <QSize>
 
+#include "ControlTable.h"
+
 // The main window's controls, in client-area pixels; the artwork is drawn to lie under them.
 namespace farb::artwork {
 
-inline constexpr QSize kPictureSize{834, 591};
+// One row short of the client area: the window's bottom pixel row shows the plain background.
+inline const QSize kPictureSize{MainWindowSpec().clientWidth, MainWindowSpec().clientHeight - 1};
 
-inline constexpr QRect kCategoryList{32, 168, 265, 391};
-inline constexpr QRect kProgramList{330, 168, 263, 391};
-inline constexpr QRect kStatusBox{635, 166, 155, 24};
-inline constexpr QRect kStartSpot{680, 296, 65, 73};
-inline constexpr QRect kPauseSpot{672, 376, 73, 73};
-inline constexpr QRect kStopSpot{672, 448, 73, 73};
+inline QRect RectOf(ControlId control) {
+    const Rect& rect = Control(control).rect;
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+inline const QRect kCategoryList = RectOf(ControlId::lbh);
+inline const QRect kProgramList = RectOf(ControlId::lbg);
+inline const QRect kStatusBox = RectOf(ControlId::ComboBox1);
+inline const QRect kStartSpot = RectOf(ControlId::Shape1);
+inline const QRect kPauseSpot = RectOf(ControlId::Shape3);
+inline const QRect kStopSpot = RectOf(ControlId::Shape2);
 
 }  // namespace farb::artwork

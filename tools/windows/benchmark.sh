@@ -28,12 +28,17 @@ for _ in $(seq "$runs"); do
 done >runs.txt
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+minimum() { sort -n | head -1; }
+# The median says what a start costs on this machine as it is; the minimum, what it costs when
+# nothing else competes for the two cores.
 for program in farbprogramm minimal; do
     ms=$(awk -v p=$program '$1 == p {print $2}' runs.txt | median)
+    fastest=$(awk -v p=$program '$1 == p {print $2}' runs.txt | minimum)
     kib=$(awk -v p=$program '$1 == p {print $3}' runs.txt | median)
-    printf '%-13s start-up to visible window %7.1f ms   peak working set %7d KiB   (median of %d)\n' \
-        "$program" "$ms" "$kib" "$runs"
-    eval "${program}_ms=$ms ${program}_kib=$kib"
+    printf '%-13s start-up to visible window %6.1f ms (fastest %6.1f)   peak working set %6d KiB\n' \
+        "$program" "$ms" "$fastest" "$kib"
+    eval "${program}_ms=$ms ${program}_fastest=$fastest ${program}_kib=$kib"
 done
-awk -v a="$farbprogramm_ms" -v b="$minimal_ms" -v c="$farbprogramm_kib" -v d="$minimal_kib" \
-    'BEGIN {printf "ratio         start-up %.2fx   peak working set %.2fx   (goal: at most 1.5x)\n", a / b, c / d}'
+awk -v a="$farbprogramm_ms" -v b="$minimal_ms" -v e="$farbprogramm_fastest" \
+    -v f="$minimal_fastest" -v c="$farbprogramm_kib" -v d="$minimal_kib" -v n="$runs" \
+    'BEGIN {printf "ratio         start-up %.2fx (fastest %.2fx)   peak working set %.2fx   (%d runs each; goal: at most 1.5x)\n", a / b, e / f, c / d, n}'

@@ -20,28 +20,75 @@ constexpr WindowSpec kMainWindow{
 
 constexpr ControlSpec List(ControlId id, std::string_view name, Rect rect, int focusOrder,
                            std::string_view accessibleName) {
-    return {id, name, ControlKind::ListBox, rect, 16, kWhite, true, kListBackground, 18,
-            focusOrder, false, true, accessibleName, AccessibleRole::List};
+    return {id,
+            name,
+            ControlKind::ListBox,
+            rect,
+            16,
+            kWhite,
+            true,
+            kListBackground,
+            18,
+            focusOrder,
+            false,
+            true,
+            accessibleName,
+            AccessibleRole::List};
 }
 
 constexpr ControlSpec WhiteLabel(ControlId id, std::string_view name, Rect rect, bool centred) {
-    return {id, name, ControlKind::Label, rect, 19, kWhite, false, kBlack, 0,
-            0, centred, true, {}, AccessibleRole::StaticText};
+    return {id,   name, ControlKind::Label,        rect, 19, kWhite, false, kBlack, 0, 0, centred,
+            true, {},   AccessibleRole::StaticText};
 }
 
 constexpr ControlSpec HotSpot(ControlId id, std::string_view name, Rect rect,
                               std::string_view accessibleName) {
-    return {id, name, ControlKind::HotSpot, rect, 13, kBlack, false, kBlack, 0,
-            0, false, true, accessibleName, AccessibleRole::PushButton};
+    return {id,
+            name,
+            ControlKind::HotSpot,
+            rect,
+            13,
+            kBlack,
+            false,
+            kBlack,
+            0,
+            0,
+            false,
+            true,
+            accessibleName,
+            AccessibleRole::PushButton};
 }
 
 constexpr std::array kControls{
-    ControlSpec{ControlId::Image1, "Image1", ControlKind::Picture, {0, 0, 834, 592}, 13, kBlack,
-                true, kMainWindow.plainBackground, 0, 0, false, true, {}, AccessibleRole::Picture},
+    ControlSpec{ControlId::Image1,
+                "Image1",
+                ControlKind::Picture,
+                {0, 0, 834, 592},
+                13,
+                kBlack,
+                true,
+                kMainWindow.plainBackground,
+                0,
+                0,
+                false,
+                true,
+                {},
+                AccessibleRole::Picture},
     List(ControlId::lbh, "lbh", {32, 168, 265, 391}, 1, "Hauptgruppen"),
     List(ControlId::lbg, "lbg", {330, 168, 263, 391}, 2, "Beschwerden"),
-    ControlSpec{ControlId::ComboBox1, "ComboBox1", ControlKind::DropDownList, {635, 166, 155, 24},
-                13, kBlack, true, kWhite, 0, 0, false, false, "Verbindung",
+    ControlSpec{ControlId::ComboBox1,
+                "ComboBox1",
+                ControlKind::DropDownList,
+                {635, 166, 155, 24},
+                13,
+                kBlack,
+                true,
+                kWhite,
+                0,
+                0,
+                false,
+                false,
+                "Verbindung",
                 AccessibleRole::ComboBox},
     WhiteLabel(ControlId::Label1, "Label1", {608, 224, 201, 22}, true),
     WhiteLabel(ControlId::lt, "lt", {608, 256, 201, 22}, true),

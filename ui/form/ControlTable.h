@@ -8,7 +8,20 @@ namespace farb {
 
 // Every control of the main window, in the order the front ends stack them (later ones lie on
 // top of earlier ones).
-enum class ControlId { Image1, lbh, lbg, ComboBox1, Label1, lt, Shape1, Shape3, Shape2, LStart, LPAUSE, LSTOp };
+enum class ControlId {
+    Image1,
+    lbh,
+    lbg,
+    ComboBox1,
+    Label1,
+    lt,
+    Shape1,
+    Shape3,
+    Shape2,
+    LStart,
+    LPAUSE,
+    LSTOp
+};
 
 enum class ControlKind { Picture, ListBox, DropDownList, Label, HotSpot };
 
@@ -29,7 +42,9 @@ struct Rect {
     int height = 0;
     int Right() const { return left + width; }
     int Bottom() const { return top + height; }
-    bool Contains(int x, int y) const { return x >= left && x < Right() && y >= top && y < Bottom(); }
+    bool Contains(int x, int y) const {
+        return x >= left && x < Right() && y >= top && y < Bottom();
+    }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
@@ -37,14 +52,14 @@ struct ControlSpec {
     ControlId id;
     std::string_view name;  // the control's short name, "lbh"
     ControlKind kind;
-    Rect rect;              // client-area pixels of a 96 dpi screen
-    int fontPixels;         // Arial
+    Rect rect;       // client-area pixels of a 96 dpi screen
+    int fontPixels;  // Arial
     Rgb textColour;
-    bool opaque;            // false: the artwork shows through
-    Rgb background;         // only where opaque
-    int itemHeight;         // lists only
-    int focusOrder;         // 1, 2, ... in Tab order; 0 takes no keyboard focus
-    bool centred;           // text centred in its rectangle
+    bool opaque;     // false: the artwork shows through
+    Rgb background;  // only where opaque
+    int itemHeight;  // lists only
+    int focusOrder;  // 1, 2, ... in Tab order; 0 takes no keyboard focus
+    bool centred;    // text centred in its rectangle
     bool enabled;
     std::string_view accessibleName;  // Latin-1; empty: the shown text names it
     AccessibleRole role;

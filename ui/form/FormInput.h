@@ -9,9 +9,9 @@ enum class MouseButton { Left, Right, Middle, Other, Assistive };
 enum class ListMove { None, Up, Down, PageUp, PageDown, Home, End };
 
 struct KeyStroke {
-    int code = 0;         // the front end's own key code: a press and its release share it
+    int code = 0;  // the front end's own key code: a press and its release share it
     ListMove move = ListMove::None;
-    char character = 0;   // the Latin-1 character the key types, 0 for none
+    char character = 0;  // the Latin-1 character the key types, 0 for none
 };
 
 }  // namespace farb

@@ -11,7 +11,8 @@ namespace farb {
 // The words of the main window and its boxes, Latin-1.
 inline constexpr std::string_view kWindowTitle = "Lanvo Farbprogram  V1.15";
 inline constexpr std::string_view kNoticeTitle = "Wichtiger Hinweis";
-inline constexpr std::string_view kNoticeText = "Die Licht und Farbterapie ersetzt nicht den Arztbesuch";
+inline constexpr std::string_view kNoticeText =
+    "Die Licht und Farbterapie ersetzt nicht den Arztbesuch";
 inline constexpr std::string_view kOkButton = "OK";
 inline constexpr std::string_view kCancelButton = "Abbrechen";
 inline constexpr std::string_view kDriverErrorTitle = "Fehler";

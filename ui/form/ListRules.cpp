@@ -8,7 +8,8 @@ namespace {
 // Latin-1 letters match whatever their case, as a list's type-ahead search does.
 unsigned char Folded(char character) {
     const auto byte = static_cast<unsigned char>(character);
-    const bool upper = (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
+    const bool upper =
+        (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
     return upper ? static_cast<unsigned char>(byte + 0x20) : byte;
 }
 

@@ -23,14 +23,13 @@ TForm1::TForm1(FormFrontEnd& frontEnd, FtDriver& driver, LampCommands::Sleep sle
                TherapyCatalogue catalogue)
     : frontEnd_(frontEnd),
       catalogue_(catalogue),
-      lampLink_(driver,
-                {.onDriverError =
-                     [this](const std::string& text) {
-                         frontEnd_.ShowError(std::string(kDriverErrorTitle), text);
-                     },
-                 .onStatusItem = [this](int item) { ShowStatusItem(item); },
-                 .sleep = std::move(sleep),
-                 .pollTimer = [this](bool on) { SetPollTimer(on); }}),
+      lampLink_(driver, {.onDriverError =
+                             [this](const std::string& text) {
+                                 frontEnd_.ShowError(std::string(kDriverErrorTitle), text);
+                             },
+                         .onStatusItem = [this](int item) { ShowStatusItem(item); },
+                         .sleep = std::move(sleep),
+                         .pollTimer = [this](bool on) { SetPollTimer(on); }}),
       lamp_(lampLink_.commands),
       control_(catalogue, view_, timer_, lamp_) {
     FormCreate();

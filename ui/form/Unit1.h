@@ -62,6 +62,7 @@ class TForm1 {
 
   private:
     struct ListState {
+        explicit ListState(ControlId list) : id(list) {}
         ControlId id;
         int count = 0;
         int selected = -1;

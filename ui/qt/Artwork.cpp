@@ -5,7 +5,7 @@
 
 #include "JpegDecoder.h"
 
-namespace farb {
+namespace farb::qt {
 
 QImage LoadArtwork(const QString& path) {
     QFile file(path);
@@ -24,4 +24,4 @@ QImage LoadArtwork(const QString& path) {
     return image.copy();
 }
 
-}  // namespace farb
+}  // namespace farb::qt

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace farb {
+namespace farb::qt {
 
 BackgroundImage::BackgroundImage(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -26,7 +26,7 @@ void BackgroundImage::paintEvent(QPaintEvent*) {
 
 void BackgroundImage::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    emit MouseMove();
+    emit MouseMove(event->position().toPoint());
 }
 
-}  // namespace farb
+}  // namespace farb::qt

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-namespace farb {
+namespace farb::qt {
 
 // The background picture; reports mouse moves that reach it past the controls above.
 class BackgroundImage : public QWidget {
@@ -15,7 +15,7 @@ class BackgroundImage : public QWidget {
     bool HasPicture() const { return !picture_.isNull(); }
 
   signals:
-    void MouseMove();
+    void MouseMove(QPoint at);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,4 +25,4 @@ class BackgroundImage : public QWidget {
     QImage picture_;
 };
 
-}  // namespace farb
+}  // namespace farb::qt

@@ -7,13 +7,12 @@
 class QMessageBox;
 class QWidget;
 
-namespace farb {
+namespace farb::qt {
 
 // The window's modal boxes, injected so tests can answer them without a modal loop.
 struct Dialogs {
-    std::function<bool()> confirmNotice;                     // true for OK, false for Cancel
-    std::function<void(const QString& text)> showException;  // an error that ended an event
-    std::function<void(const QString& text)> showDriverError;
+    std::function<bool()> confirmNotice;  // true for OK, false for Cancel
+    std::function<void(const QString& title, const QString& text)> showError;
 };
 
 // Boxes with their German button texts set here, so they stay German even without Qt's
@@ -22,8 +21,8 @@ std::unique_ptr<QMessageBox> CreateNoticeBox(QWidget* parent);
 std::unique_ptr<QMessageBox> CreateErrorBox(QWidget* parent, const QString& title,
                                             const QString& text);
 // Told to a second start while the program already runs.
-std::unique_ptr<QMessageBox> CreateAlreadyRunningBox();
+std::unique_ptr<QMessageBox> CreateInformationBox(const QString& title, const QString& text);
 
 Dialogs ModalDialogs(QWidget* parent);
 
-}  // namespace farb
+}  // namespace farb::qt

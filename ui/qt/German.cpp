@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace farb {
+namespace farb::qt {
 
 void InstallGermanTranslations(QCoreApplication& application) {
     const QLocale german(QLocale::German, QLocale::Germany);
@@ -19,4 +19,4 @@ void InstallGermanTranslations(QCoreApplication& application) {
     }
 }
 
-}  // namespace farb
+}  // namespace farb::qt

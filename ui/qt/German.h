@@ -2,9 +2,9 @@
 
 class QCoreApplication;
 
-namespace farb {
+namespace farb::qt {
 
 // The program speaks German whatever the system's locale: Qt's own texts included.
 void InstallGermanTranslations(QCoreApplication& application);
 
-}  // namespace farb
+}  // namespace farb::qt

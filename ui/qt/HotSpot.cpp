@@ -3,7 +3,9 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 
-namespace farb {
+#include "ListBox.h"
+
+namespace farb::qt {
 namespace {
 
 class AccessibleHotSpot : public QAccessibleWidget {
@@ -13,7 +15,7 @@ class AccessibleHotSpot : public QAccessibleWidget {
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& actionName) override {
         if (actionName == pressAction()) {
-            emit static_cast<HotSpot*>(widget())->MouseDown(Qt::NoButton);
+            emit static_cast<HotSpot*>(widget())->MouseDown(MouseButton::Assistive);
         }
     }
 };
@@ -37,7 +39,7 @@ HotSpot::HotSpot(QWidget* parent) : QWidget(parent) {
 
 void HotSpot::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit MouseDown(event->button());
+    emit MouseDown(FromQt(event->button()));
 }
 
 void HotSpot::mouseMoveEvent(QMouseEvent* event) {
@@ -45,4 +47,4 @@ void HotSpot::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMove();
 }
 
-}  // namespace farb
+}  // namespace farb::qt

@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
-namespace farb {
+#include "FormInput.h"
+
+namespace farb::qt {
 
 // A transparent area over a button drawn in the artwork; it draws nothing itself. Assistive
 // technology sees a push button with the hot spot's accessible name, and its press action
-// emits MouseDown with Qt::NoButton, so it runs whatever a mouse press runs.
+// emits MouseDown with MouseButton::Assistive, so it runs whatever a mouse press runs.
 class HotSpot : public QWidget {
     Q_OBJECT
 
@@ -14,7 +16,7 @@ class HotSpot : public QWidget {
     explicit HotSpot(QWidget* parent = nullptr);
 
   signals:
-    void MouseDown(Qt::MouseButton button);
+    void MouseDown(farb::MouseButton button);
     void MouseMove();
 
   protected:
@@ -22,4 +24,4 @@ class HotSpot : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 
-}  // namespace farb
+}  // namespace farb::qt

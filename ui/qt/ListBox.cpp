@@ -4,19 +4,59 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
-#include <algorithm>
 
-namespace farb {
+namespace farb::qt {
 
 namespace {
 
-constexpr int kItemHeight = 18;
+ListMove MoveOf(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            return ListMove::Up;
+        case Qt::Key_Down:
+            return ListMove::Down;
+        case Qt::Key_PageUp:
+            return ListMove::PageUp;
+        case Qt::Key_PageDown:
+            return ListMove::PageDown;
+        case Qt::Key_Home:
+            return ListMove::Home;
+        case Qt::Key_End:
+            return ListMove::End;
+        default:
+            return ListMove::None;
+    }
+}
 
-bool MovesFromNothing(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+// The Latin-1 character a key types, for the list's type-ahead search; 0 for none.
+char TypedCharacter(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return 0;
+    }
+    const QString text = event.text();
+    if (text.size() != 1 || text[0].unicode() < 0x20 || text[0].unicode() > 0xFF ||
+        text[0].unicode() == 0x7F) {
+        return 0;
+    }
+    return static_cast<char>(text[0].unicode());
 }
 
 }  // namespace
+
+MouseButton FromQt(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        case Qt::NoButton:
+            return MouseButton::Assistive;
+        default:
+            return MouseButton::Other;
+    }
+}
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -34,8 +74,17 @@ void ListBox::SetItems(const QStringList& texts) {
     clear();
     for (const QString& text : texts) {
         auto* item = new QListWidgetItem(text, this);
-        item->setSizeHint(QSize(0, kItemHeight));
+        item->setSizeHint(QSize(0, itemHeight_));
     }
+}
+
+void ListBox::SetSelection(int index) {
+    if (index < 0) {
+        clearSelection();
+        return;
+    }
+    selectionModel()->setCurrentIndex(model()->index(index, 0),
+                                      QItemSelectionModel::ClearAndSelect);
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event) {
@@ -47,8 +96,6 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     Press(event);
 }
 
-// The operation ran for the item under the press; a drag must not move the selection away
-// from it.
 void ListBox::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
@@ -58,19 +105,10 @@ void ListBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ListBox::Press(QMouseEvent* event) {
-    // Only a left press on an item moves the selection, whatever the modifiers; a press into
-    // the empty space below the items leaves it alone.
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && index.isValid()) {
-        SelectRow(index.row());
-    }
     setFocus(Qt::MouseFocusReason);
     event->accept();
-    emit MouseDown(event->button());
-}
-
-void ListBox::SelectRow(int row) {
-    selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+    emit MouseDown(FromQt(event->button()), index.isValid() ? index.row() : -1);
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
@@ -79,46 +117,24 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         QListWidget::keyPressEvent(event);
         return;
     }
-    // A key moves the selection at its release, together with the operation that release
-    // runs, so no tick ever sees a selection whose programme was not chosen. A held key steps
-    // once.
     if (!event->isAutoRepeat()) {
-        pressed_[event->key()].reset(event->clone());
+        emit KeyDown({event->key(), MoveOf(event->key()), TypedCharacter(*event)});
     }
     event->accept();
 }
 
 void ListBox::keyReleaseEvent(QKeyEvent* event) {
-    QListWidget::keyReleaseEvent(event);
     // A key held down repeats its release; the operator pressed it only once.
     if (event->isAutoRepeat()) {
         return;
     }
-    if (const auto press = pressed_.extract(event->key())) {
-        MoveSelection(*press.mapped());
-    }
+    event->accept();
     emit KeyUp(event->key());
 }
 
-// A key pressed here and released elsewhere counts there.
 void ListBox::focusOutEvent(QFocusEvent* event) {
-    pressed_.clear();
+    emit Exit();
     QListWidget::focusOutEvent(event);
-}
-
-void ListBox::MoveSelection(QKeyEvent& press) {
-    const int before = SelectedIndex();
-    if (before < 0 && count() > 0 && MovesFromNothing(&press)) {
-        // Tab leaves the first item current but unselected; the first arrow selects it rather
-        // than stepping past it.
-        SelectRow(std::max(currentRow(), 0));
-        return;
-    }
-    QListWidget::keyPressEvent(&press);
-    if (before >= 0 && SelectedIndex() < 0) {
-        // Ctrl+Space toggles the selected item off; a single-choice list keeps it.
-        SelectRow(before);
-    }
 }
 
 bool ListBox::viewportEvent(QEvent* event) {
@@ -148,4 +164,4 @@ bool ListBox::IsCut(const QModelIndex& index) const {
     return option.fontMetrics.horizontalAdvance(option.text) > textArea.width() - 2 * margin;
 }
 
-}  // namespace farb
+}  // namespace farb::qt

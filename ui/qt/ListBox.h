@@ -1,16 +1,14 @@
 #pragma once
 
-#include <QKeyEvent>
 #include <QListWidget>
-#include <map>
-#include <memory>
 
-namespace farb {
+#include "FormInput.h"
 
-// A list box that reports every mouse press and every key release, the way the operator's
-// clicks drive the treatment. The selection moves only where an operation follows it at once:
-// at a left press on an item and at a key's release; a drag, a mouse release or a Ctrl toggle
-// never moves it, and once an item is selected the list always keeps one.
+namespace farb::qt {
+
+// A list box that reports every mouse press and every key press and release to the form, which
+// alone moves the selection; the list itself never does, so a drag, a mouse release or a Ctrl
+// toggle cannot move or empty it. A name cut by the list's width shows whole as a tooltip.
 class ListBox : public QListWidget {
     Q_OBJECT
 
@@ -20,10 +18,14 @@ class ListBox : public QListWidget {
     // The selected item, -1 when none is selected (a merely current item does not count).
     int SelectedIndex() const;
     void SetItems(const QStringList& texts);
+    void SetSelection(int index);
+    void SetItemHeight(int pixels) { itemHeight_ = pixels; }
 
   signals:
-    void MouseDown(Qt::MouseButton button);
-    void KeyUp(int key);
+    void MouseDown(farb::MouseButton button, int item);
+    void KeyDown(farb::KeyStroke key);
+    void KeyUp(int keyCode);
+    void Exit();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -37,13 +39,11 @@ class ListBox : public QListWidget {
 
   private:
     void Press(QMouseEvent* event);
-    void SelectRow(int row);
     bool IsCut(const QModelIndex& index) const;
 
-    void MoveSelection(QKeyEvent& press);
-
-    // The presses of keys still held, by key.
-    std::map<int, std::unique_ptr<QKeyEvent>> pressed_;
+    int itemHeight_ = 18;
 };
 
-}  // namespace farb
+MouseButton FromQt(Qt::MouseButton button);
+
+}  // namespace farb::qt

@@ -4,47 +4,34 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
-#include <exception>
+#include <array>
+#include <memory>
 
 #include "BackgroundImage.h"
-#include "CommandsLamp.h"
 #include "Dialogs.h"
+#include "FormFrontEnd.h"
 #include "FtDriver.h"
 #include "HotSpot.h"
-#include "LampLink.h"
+#include "LampCommands.h"
+#include "Latin1.h"
 #include "ListBox.h"
-#include "TreatmentControl.h"
-#include "WindowTreatmentView.h"
+#include "TherapyCatalogue.h"
+#include "Unit1.h"
 
-namespace farb {
+namespace farb::qt {
 
-// The program's one working window: the two lists, the status texts, the connection box and the
-// three picture buttons over the artwork.
-class TForm1 : public QWidget {
+// The Qt skin of the main window: it builds the controls of the control table over the artwork,
+// forwards every event to the form and shows what the form tells it.
+class MainWindow : public QWidget, private FormFrontEnd {
     Q_OBJECT
 
   public:
-    static constexpr QSize kClientSize{834, 592};
-
     // `dialogs` left empty shows real modal boxes.
-    TForm1(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs = {},
-           TherapyCatalogue catalogue = ShippedCatalogue(), QWidget* parent = nullptr);
+    MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs = {},
+               TherapyCatalogue catalogue = ShippedCatalogue(), QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-  public slots:
-    void FormActivate();
-    void Timer1Timer();
-    void Timer2Timer();
-    void lbhMouseDown();
-    void lbhKeyUp();
-    void lbgMouseDown();
-    void lbgKeyUp();
-    void Shape1MouseDown();
-    void Shape2MouseDown();
-    void Shape3MouseDown();
-    void Shape1MouseMove();
-    void Shape2MouseMove();
-    void Shape3MouseMove();
-    void Image1MouseMove();
+    TForm1& Form() { return *form_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -52,14 +39,21 @@ class TForm1 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void FormCreate();
     void LayOutControls();
     void WireEvents();
-    void ShowOnlyHoverLabel(QLabel* label);
-    void ShowOpenFailure();
-    // An error that escapes an event ends that event and is shown; the program runs on.
-    template <class Operation>
-    void RunEvent(Operation&& operation);
+    void Activate();
+    QWidget* Widget(ControlId control) const;
+
+    void SetText(ControlId control, const std::string& text) override;
+    void SetVisible(ControlId control, bool visible) override;
+    void SetItems(ControlId control, const std::vector<std::string>& items) override;
+    void SetSelection(ControlId control, int index) override;
+    void SetToolTip(ControlId control, const std::string& text) override;
+    void SetTimer(TimerId timer, bool on) override;
+    bool ConfirmNotice() override;
+    void ShowError(const std::string& title, const std::string& text) override;
+    void Close() override;
+    void AskForAttention() override;
 
     BackgroundImage* Image1;
     ListBox* lbh;
@@ -77,24 +71,8 @@ class TForm1 : public QWidget {
     QTimer* Timer2;
 
     Dialogs dialogs_;
-    LampLink lampLink_;
-    CommandsLamp lamp_;
-    WindowTreatmentView view_;
-    WindowTreatmentTimer treatmentTimer_;
-    TreatmentControl control_;
-    TherapyCatalogue catalogue_;
-    bool activated_ = false;
+    std::unique_ptr<TForm1> form_;
     bool shown_ = false;
 };
 
-template <class Operation>
-void TForm1::RunEvent(Operation&& operation) {
-    try {
-        operation();
-    } catch (const std::exception& error) {
-        dialogs_.showException(QString::fromLatin1(error.what()));
-    }
-    ShowOpenFailure();
-}
-
-}  // namespace farb
+}  // namespace farb::qt

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-namespace farb {
+namespace farb::qt {
 
 QIcon ProgramIcon() {
     QIcon icon;
@@ -13,4 +13,4 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-}  // namespace farb
+}  // namespace farb::qt

@@ -4,7 +4,7 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 
-namespace farb {
+namespace farb::qt {
 
 namespace {
 constexpr int kKnockTimeoutMs = 1000;
@@ -34,7 +34,7 @@ bool SingleInstance::Claim() {
     return true;
 }
 
-void SingleInstance::KnockAtRunning() const {
+void SingleInstance::KnockAtRunning() {
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
     if (socket.waitForConnected(kKnockTimeoutMs)) {
@@ -47,4 +47,4 @@ QString SessionDirectory() {
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
-}  // namespace farb
+}  // namespace farb::qt

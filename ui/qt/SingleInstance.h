@@ -5,11 +5,13 @@
 #include <QObject>
 #include <QString>
 
-namespace farb {
+#include "SingleStart.h"
+
+namespace farb::qt {
 
 // One running program per lamp: the first start holds a lock file and listens on a local
 // socket beside it; a later start finds the lock taken and knocks on the socket instead.
-class SingleInstance : public QObject {
+class SingleInstance : public QObject, public InstanceLock {
     Q_OBJECT
 
   public:
@@ -18,9 +20,9 @@ class SingleInstance : public QObject {
 
     // True when no other instance runs; this one is then the one others knock at. A lock
     // whose owner has died counts as free.
-    bool Claim();
+    bool Claim() override;
     // Asks the running instance to bring its window to the front.
-    void KnockAtRunning() const;
+    void KnockAtRunning() override;
 
   signals:
     void Knocked();
@@ -34,4 +36,4 @@ class SingleInstance : public QObject {
 // The user session's runtime directory, where both live.
 QString SessionDirectory();
 
-}  // namespace farb
+}  // namespace farb::qt

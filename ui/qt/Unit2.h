@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace farb {
+namespace farb::qt {
 
 // A second form created at start-up and never shown; it has no function.
 class TForm2 : public QWidget {
@@ -15,4 +15,4 @@ class TForm2 : public QWidget {
     }
 };
 
-}  // namespace farb
+}  // namespace farb::qt

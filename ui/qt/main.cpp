@@ -3,10 +3,11 @@
 
 #include "Dialogs.h"
 #include "German.h"
+#include "MainWindow.h"
 #include "RealSleep.h"
 #include "SingleInstance.h"
+#include "SingleStart.h"
 #include "SystemDriver.h"
-#include "Unit1.h"
 #include "Unit2.h"
 
 namespace {
@@ -25,21 +26,22 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("farbprogramm"));
     // Docks and task bars group the window with this menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.lanvo.farbprogramm"));
-    farb::InstallGermanTranslations(application);
+    farb::qt::InstallGermanTranslations(application);
 
-    // Two programs opening and closing one lamp every second would garble its commands; a
-    // second start leaves the driver alone.
-    farb::SingleInstance instance(farb::SessionDirectory(), QStringLiteral("farbprogramm"));
-    if (!instance.Claim()) {
-        farb::CreateAlreadyRunningBox()->exec();
-        instance.KnockAtRunning();
+    farb::qt::SingleInstance instance(farb::qt::SessionDirectory(), QStringLiteral("farbprogramm"));
+    const bool sole =
+        farb::ClaimSoleInstance(instance, [](std::string_view title, std::string_view text) {
+            farb::qt::CreateInformationBox(farb::qt::FromLatin1(title), farb::qt::FromLatin1(text))
+                ->exec();
+        });
+    if (!sole) {
         return 1;
     }
 
     const std::unique_ptr<farb::FtDriver> driver = farb::CreateSystemDriver();
-    farb::TForm1 Form1(*driver, farb::SleepOnThisThread);
-    farb::TForm2 Form2;
-    QObject::connect(&instance, &farb::SingleInstance::Knocked, &Form1,
+    farb::qt::MainWindow Form1(*driver, farb::SleepOnThisThread);
+    farb::qt::TForm2 Form2;
+    QObject::connect(&instance, &farb::qt::SingleInstance::Knocked, &Form1,
                      [&Form1] { BringToFront(Form1); });
     Form1.show();
     return application.exec();

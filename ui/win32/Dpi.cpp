@@ -21,7 +21,8 @@ void BecomeDpiAware() {
         }
         return;
     }
-    // Windows 10 before 1703: aware of the system's resolution at least.
+    // Older Windows: the manifest asked for per-monitor awareness where the system knows it;
+    // otherwise aware of the system's resolution at least.
     SetProcessDPIAware();
 }
 

@@ -25,8 +25,9 @@ constexpr std::chrono::milliseconds kPollInterval{2000};
 // A dropped-down list the status box never shows, but Windows wants a size for it.
 constexpr int kComboListRows = 6;
 
-COLORREF ColourOf(Rgb rgb) {
-    return RGB(rgb.red, rgb.green, rgb.blue);
+// A drop-down list's window height includes its list.
+int WindowHeight(const ControlSpec& spec, const Rect& rect) {
+    return spec.kind == ControlKind::DropDownList ? rect.height * kComboListRows : rect.height;
 }
 
 UINT_PTR TimerIdOf(TimerId timer) {
@@ -83,8 +84,8 @@ MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver) : instance_(instanc
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     dpi_ = WindowDpi(window_);
     listBrush_ = CreateSolidBrush(ColourOf(Control(ControlId::lbh).background));
+    artwork_.Render(instance_, dpi_);
     CreateControls();
-    LayOut(dpi_);
 
     const WindowSpec& spec = MainWindowSpec();
     const SIZE frame = FrameSize(ScaledToDpi(spec.clientWidth, dpi_),
@@ -128,10 +129,14 @@ void MainWindow::CreateControls() {
                             (spec.focusOrder > 0 ? WS_TABSTOP : 0);
         // A hot spot's window text is its name for assistive technology; it shows nowhere.
         const std::wstring text = WideFromLatin1(spec.accessibleName);
-        HWND child = CreateWindowExW(0, control.name, text.c_str(), style, 0, 0, 0, 0, window_,
+        // Made in place: moving each control afterwards would cost a round trip apiece.
+        const Rect rect = ScaledToDpi(spec.rect, dpi_);
+        HWND child = CreateWindowExW(0, control.name, text.c_str(), style, rect.left, rect.top,
+                                     rect.width, WindowHeight(spec, rect), window_,
                                      reinterpret_cast<HMENU>(FARB_FIRST_CONTROL_ID + index),
                                      instance_, nullptr);
         controls_[index] = child;
+        Configure(child, spec, rect);
         EnableWindow(child, spec.enabled);
         NameForAssistiveTechnology(child, spec.accessibleName);
         if (spec.kind == ControlKind::ListBox) {
@@ -151,34 +156,30 @@ void MainWindow::LayOut(int dpi) {
     oldFonts.swap(fonts_);
     artwork_.Render(instance_, dpi);
     for (const ControlSpec& spec : Controls()) {
-        HWND control = Of(spec.id);
-        if (!control) {
-            continue;
-        }
-        const Rect rect = ScaledToDpi(spec.rect, dpi);
-        const int height =
-            spec.kind == ControlKind::DropDownList ? rect.height * kComboListRows : rect.height;
-        SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.fontPixels)), FALSE);
-        if (spec.kind == ControlKind::ListBox) {
-            SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaledToDpi(spec.itemHeight, dpi));
-        } else if (spec.kind == ControlKind::DropDownList) {
-            FitComboHeight(control, rect.height);
-        }
-        if (toolTip_) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.hwnd = window_;
-            tool.uId = reinterpret_cast<UINT_PTR>(control);
-            tool.rect = {rect.left, rect.top, rect.Right(), rect.Bottom()};
-            SendMessageW(toolTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        if (HWND control = Of(spec.id)) {
+            const Rect rect = ScaledToDpi(spec.rect, dpi);
+            SetWindowPos(control, nullptr, rect.left, rect.top, rect.width,
+                         WindowHeight(spec, rect), SWP_NOZORDER | SWP_NOACTIVATE);
+            Configure(control, spec, rect);
         }
     }
     for (const auto& [pixels, font] : oldFonts) {
         DeleteObject(font);
     }
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+void MainWindow::Configure(HWND control, const ControlSpec& spec, const Rect& rect) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.fontPixels)), FALSE);
+    if (spec.kind == ControlKind::ListBox) {
+        SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaledToDpi(spec.itemHeight, dpi_));
+    } else if (spec.kind == ControlKind::DropDownList) {
+        FitComboHeight(control, rect.height);
+    }
+    if (toolTip_) {
+        TTTOOLINFOW tool = ToolOf(spec.id);
+        SendMessageW(toolTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 // The visible height of a drop-down list is the height of its selection field and a frame.
@@ -215,64 +216,6 @@ const ControlSpec* MainWindow::SpecOf(HWND control) const {
         return nullptr;
     }
     return &specs[index];
-}
-
-void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
-    const ControlSpec* spec = SpecOf(item.hwndItem);
-    if (!spec) {
-        return;
-    }
-    if (!spec->opaque) {
-        // A hot spot has nothing of its own: the picture button in the artwork shows through.
-        artwork_.PaintBehind(item.hDC, item.hwndItem, item.rcItem);
-        if (spec->kind == ControlKind::Label) {
-            DrawLabel(item, *spec);
-        }
-        return;
-    }
-    const bool list = spec->kind == ControlKind::ListBox;
-    const bool selected = list && (item.itemState & ODS_SELECTED);
-    if (selected) {
-        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
-    } else if (list) {
-        FillRect(item.hDC, &item.rcItem, listBrush_);
-    } else {
-        SetBkColor(item.hDC, ColourOf(spec->background));
-        ExtTextOutW(item.hDC, 0, 0, ETO_OPAQUE, &item.rcItem, nullptr, 0, nullptr);
-    }
-    if (item.itemID == static_cast<UINT>(-1)) {
-        return;
-    }
-    const UINT lengthMessage = list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN;
-    const UINT textMessage = list ? LB_GETTEXT : CB_GETLBTEXT;
-    const LRESULT length = SendMessageW(item.hwndItem, lengthMessage, item.itemID, 0);
-    if (length <= 0) {
-        return;
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(item.hwndItem, textMessage, item.itemID, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    RECT area = item.rcItem;
-    area.left += ScaledToDpi(3, dpi_);
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, ColourOf(spec->textColour));
-    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    if (list && (item.itemState & ODS_FOCUS)) {
-        DrawFocusRect(item.hDC, &item.rcItem);
-    }
-}
-
-void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec) {
-    const LRESULT length = SendMessageW(item.hwndItem, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(SendMessageW(item.hwndItem, WM_GETTEXT, text.size(),
-                                                      reinterpret_cast<LPARAM>(text.data()))));
-    RECT area = item.rcItem;
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, ColourOf(spec.textColour));
-    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (spec.centred ? DT_CENTER : DT_LEFT));
 }
 
 void MainWindow::SetText(ControlId control, const std::string& text) {
@@ -312,21 +255,29 @@ void MainWindow::SetToolTip(ControlId control, const std::string& text) {
                             CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
         SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, ScaledToDpi(320, dpi_));
     }
-    // A tool of the main window over the control's rectangle: the status box is disabled, and a
-    // disabled control gets no mouse messages of its own.
-    const Rect rect = ScaledToDpi(Control(control).rect, dpi_);
     std::wstring wide = WideFromLatin1(text);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_SUBCLASS;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(Of(control));
-    tool.rect = {rect.left, rect.top, rect.Right(), rect.Bottom()};
+    TTTOOLINFOW tool = ToolOf(control);
     tool.lpszText = wide.data();
     SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     if (!text.empty()) {
         SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+}
+
+// A list or hot spot is its own tool. A label passes the mouse through to the window and the
+// disabled status box gets none, so for them the tool is their rectangle of the window.
+TTTOOLINFOW MainWindow::ToolOf(ControlId control) const {
+    const ControlSpec& spec = Control(control);
+    const bool ownMouse =
+        spec.enabled && (spec.kind == ControlKind::ListBox || spec.kind == ControlKind::HotSpot);
+    const Rect rect = ScaledToDpi(spec.rect, dpi_);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS | (ownMouse ? TTF_IDISHWND : 0);
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(Of(control));
+    tool.rect = {rect.left, rect.top, rect.Right(), rect.Bottom()};
+    return tool;
 }
 
 void MainWindow::SetTimer(TimerId timer, bool on) {

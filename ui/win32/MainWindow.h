@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <array>
 #include <map>
 #include <memory>
@@ -13,6 +15,10 @@
 #include "Unit1.h"
 
 namespace farb {
+
+inline COLORREF ColourOf(Rgb rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
 
 // Form1 drawn with plain Win32 controls: it builds the controls of the control table, hands
 // every event to the form's handler of the same name and does what the form asks. It decides
@@ -50,11 +56,14 @@ class MainWindow : public FormFrontEnd {
     LRESULT OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
+    // A new screen resolution: every control, font and the artwork anew.
     void LayOut(int dpi);
+    void Configure(HWND control, const ControlSpec& spec, const Rect& rect);
     void FitComboHeight(HWND combo, int height);
     HFONT Font(int designPixels);
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec);
+    TTTOOLINFOW ToolOf(ControlId control) const;
     HWND Of(ControlId control) const { return controls_[static_cast<std::size_t>(control)]; }
     const ControlSpec* SpecOf(HWND control) const;
 

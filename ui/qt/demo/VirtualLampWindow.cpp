@@ -4,22 +4,19 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-namespace farb {
+#include "Latin1.h"
+#include "VirtualLampReadout.h"
+
+namespace farb::qt {
 
 namespace {
 
 constexpr QSize kFieldSize{300, 180};
-// A lamp that has not been told anything yet shows neither a colour nor off.
-const QColor kNoCommandColour(128, 128, 128);
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QLabel* NamedLabel(const QString& name, const QString& accessibleName, QWidget* parent) {
+QLabel* DetailLabel(const QString& name, std::string_view accessibleName, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setAccessibleName(accessibleName);
+    label->setAccessibleName(FromLatin1(accessibleName));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -30,21 +27,19 @@ VirtualLampWindow::VirtualLampWindow(VirtualLamp& lamp, QWidget* parent)
     : QWidget(parent),
       lamp_(lamp),
       field_(new QFrame(this)),
-      colourName_(NamedLabel(QStringLiteral("colourName"), QStringLiteral("Farbe"), this)),
-      hexCommand_(NamedLabel(QStringLiteral("hexCommand"),
-                             QStringLiteral("Letzter Befehl als Bytes"), this)),
-      textCommand_(NamedLabel(QStringLiteral("textCommand"),
-                              QStringLiteral("Letzter Befehl als Text"), this)),
-      commandCount_(
-          NamedLabel(QStringLiteral("commandCount"), QStringLiteral("Empfangene Befehle"), this)),
-      connection_(NamedLabel(QStringLiteral("connection"), QStringLiteral("Anschluss"), this)),
-      serialNumber_(
-          NamedLabel(QStringLiteral("serialNumber"), QStringLiteral("Seriennummer"), this)),
+      colourName_(DetailLabel(QStringLiteral("colourName"), "Farbe", this)),
       kind_(new QComboBox(this)),
-      plug_(new QPushButton(QStringLiteral("&Einstecken"), this)),
-      unplug_(new QPushButton(QStringLiteral("&Abziehen"), this)) {
+      plug_(new QPushButton(FromLatin1(kPlugButton), this)),
+      unplug_(new QPushButton(FromLatin1(kUnplugButton), this)) {
+    const QString names[] = {QStringLiteral("hexCommand"), QStringLiteral("textCommand"),
+                             QStringLiteral("commandCount"), QStringLiteral("connection"),
+                             QStringLiteral("serialNumber")};
+    const auto rows = ReadOut(lamp_).Rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        details_.push_back(DetailLabel(names[i], rows[i].accessibleName, this));
+    }
     setObjectName(QStringLiteral("VirtualLampWindow"));
-    setWindowTitle(QStringLiteral("Virtuelle Lampe"));
+    setWindowTitle(FromLatin1(kLampWindowTitle));
     // The lamp window only accompanies the main window: the program ends with that one.
     setAttribute(Qt::WA_QuitOnClose, false);
     StyleControls();
@@ -69,26 +64,23 @@ void VirtualLampWindow::StyleControls() {
 
     kind_->setObjectName(QStringLiteral("lampKind"));
     kind_->setAccessibleName(QStringLiteral("Lampenart"));
-    kind_->addItem(QStringLiteral("Textlampe Luma-Glanz"),
-                   static_cast<int>(VirtualLampKind::AnsweringTextLamp));
-    kind_->addItem(Latin1("Bin\xE4rlampe TTL232R"), static_cast<int>(VirtualLampKind::BinaryLamp));
-    kind_->addItem(QStringLiteral("Luma-Glanz ohne Antwort"),
-                   static_cast<int>(VirtualLampKind::SilentTextLamp));
+    for (const LampKindChoice& choice : LampKindChoices()) {
+        kind_->addItem(FromLatin1(choice.label), static_cast<int>(choice.kind));
+    }
     plug_->setObjectName(QStringLiteral("plug"));
     unplug_->setObjectName(QStringLiteral("unplug"));
 
     // Room for a colour command, the longest the program sends, so the window keeps its size.
-    hexCommand_->setMinimumWidth(
-        hexCommand_->fontMetrics().horizontalAdvance(QStringLiteral("43 30 30 45 43 30 30 0D 0A")));
+    details_.front()->setMinimumWidth(
+        details_.front()->fontMetrics().horizontalAdvance(FromLatin1(kWidestHexCommand)));
 }
 
 void VirtualLampWindow::LayOutControls() {
     auto* details = new QFormLayout;
-    details->addRow(QStringLiteral("Letzter Befehl (hex):"), hexCommand_);
-    details->addRow(QStringLiteral("Letzter Befehl (Text):"), textCommand_);
-    details->addRow(QStringLiteral("Empfangene Befehle:"), commandCount_);
-    details->addRow(QStringLiteral("Anschluss:"), connection_);
-    details->addRow(QStringLiteral("Seriennummer:"), serialNumber_);
+    const auto rows = ReadOut(lamp_).Rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        details->addRow(FromLatin1(rows[i].label), details_[i]);
+    }
     details->addRow(QStringLiteral("Lampenart:"), kind_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(plug_);
@@ -110,40 +102,19 @@ void VirtualLampWindow::Plug() {
 }
 
 void VirtualLampWindow::ShowLamp() {
-    const bool plugged = lamp_.Plugged();
-    const auto& shown = lamp_.ShownColour();
-    if (shown) {
-        const RgbColour rgb = shown->colour;
-        ShowField(QColor(rgb.red, rgb.green, rgb.blue));
-        colourName_->setText(Latin1(GermanColourName(shown->code)));
-    } else {
-        ShowField(kNoCommandColour);
-        colourName_->setText(plugged ? QStringLiteral("noch keine Farbe")
-                                     : QStringLiteral("nicht eingesteckt"));
-    }
-
-    const auto& command = lamp_.LastCommand();
-    hexCommand_->setText(Latin1(HexBytes(command)));
-    QString text = Latin1(ReadableBytes(command));
-    if (!command.empty() && !lamp_.LastCommandUnderstood()) {
-        text += QStringLiteral(" (nicht verstanden)");
-    }
-    textCommand_->setText(text);
-    commandCount_->setText(QString::number(lamp_.CommandCount()));
-    connection_->setText(plugged ? QStringLiteral("%1 eingesteckt").arg(Latin1(lamp_.Description()))
-                                 : QStringLiteral("nicht eingesteckt"));
-    serialNumber_->setText(plugged ? Latin1(lamp_.SerialNumber()) : QString());
-
-    // Another kind of lamp needs the lamp pulled out first, as with a real one.
-    kind_->setEnabled(!plugged);
-    plug_->setEnabled(!plugged);
-    unplug_->setEnabled(plugged);
-}
-
-void VirtualLampWindow::ShowField(const QColor& colour) {
+    const VirtualLampReadout readout = ReadOut(lamp_);
     QPalette palette = field_->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window,
+                     QColor(readout.field.red, readout.field.green, readout.field.blue));
     field_->setPalette(palette);
+    colourName_->setText(FromLatin1(readout.colourName));
+    const auto rows = readout.Rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        details_[i]->setText(FromLatin1(rows[i].text));
+    }
+    kind_->setEnabled(readout.kindChoosable);
+    plug_->setEnabled(readout.plugEnabled);
+    unplug_->setEnabled(readout.unplugEnabled);
 }
 
-}  // namespace farb
+}  // namespace farb::qt

@@ -5,10 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <vector>
 
 #include "VirtualLamp.h"
 
-namespace farb {
+namespace farb::qt {
 
 // Shows what the virtual lamp was told and lets the user plug it in, pull it out and pick its
 // kind.
@@ -24,19 +25,14 @@ class VirtualLampWindow : public QWidget {
     void LayOutControls();
     void Plug();
     void ShowLamp();
-    void ShowField(const QColor& colour);
 
     VirtualLamp& lamp_;
     QFrame* field_;
     QLabel* colourName_;
-    QLabel* hexCommand_;
-    QLabel* textCommand_;
-    QLabel* commandCount_;
-    QLabel* connection_;
-    QLabel* serialNumber_;
+    std::vector<QLabel*> details_;  // the readout's rows, in their order
     QComboBox* kind_;
     QPushButton* plug_;
     QPushButton* unplug_;
 };
 
-}  // namespace farb
+}  // namespace farb::qt

@@ -3,10 +3,10 @@
 #include <QScreen>
 
 #include "German.h"
+#include "MainWindow.h"
 #include "ProgramIcon.h"
 #include "RealSleep.h"
 #include "SimulatedDriver.h"
-#include "Unit1.h"
 #include "Unit2.h"
 #include "VirtualLamp.h"
 #include "VirtualLampWindow.h"
@@ -39,17 +39,17 @@ void PlaceSideBySide(QWidget& main, QWidget& lamp) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("farbprogramm-demo"));
-    farb::InstallGermanTranslations(application);
+    farb::qt::InstallGermanTranslations(application);
 
     farb::SimulatedDriver driver;
     // The demo may run for hours; nobody reads the driver's record of calls here.
     driver.SetRecording(false);
     farb::VirtualLamp lamp(driver);
 
-    farb::TForm1 Form1(driver, farb::SleepOnThisThread);
-    farb::TForm2 Form2;
-    farb::VirtualLampWindow lampWindow(lamp);
-    lampWindow.setWindowIcon(farb::ProgramIcon());
+    farb::qt::MainWindow Form1(driver, farb::SleepOnThisThread);
+    farb::qt::TForm2 Form2;
+    farb::qt::VirtualLampWindow lampWindow(lamp);
+    lampWindow.setWindowIcon(farb::qt::ProgramIcon());
     Form1.show();
     PlaceSideBySide(Form1, lampWindow);
     lampWindow.show();

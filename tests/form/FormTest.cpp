@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ControlTable.h"
+#include "ListRules.h"
+#include "RecordingFrontEnd.h"
+#include "SimulatedDriver.h"
+#include "SingleStart.h"
+#include "Unit1.h"
+
+namespace farb {
+namespace {
+
+using testing::RecordingFrontEnd;
+
+constexpr std::string_view kFaultyCatalogue[] = {
+    "Gut\t\t", "Rot\trot\t2", "Schlecht\t\t", "Davor\tgelb\t1", "Kaputt\trot\tzwei",
+};
+
+constexpr KeyStroke kDown{40, ListMove::Down, 0};
+
+std::vector<std::uint8_t> Bytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
+class FormTest : public ::testing::Test {
+  protected:
+    explicit FormTest(TherapyCatalogue catalogue = ShippedCatalogue())
+        : lamp_(driver_.Plug("TTL232R", "FT1", LampKind::BinaryLamp)),
+          form_(
+              frontEnd_, driver_, [](std::chrono::milliseconds) {}, catalogue) {}
+
+    const std::string& Text(ControlId control) { return frontEnd_.texts[control]; }
+    std::vector<std::uint8_t> LampBytes() const { return driver_.BytesReceivedBy(lamp_); }
+    int LastByte() const {
+        const auto bytes = LampBytes();
+        return bytes.empty() ? -1 : bytes.back();
+    }
+    void Type(void (TForm1::*down)(const KeyStroke&), void (TForm1::*up)(int), KeyStroke key) {
+        (form_.*down)(key);
+        (form_.*up)(key.code);
+    }
+
+    SimulatedDriver driver_;
+    int lamp_;
+    RecordingFrontEnd frontEnd_;
+    TForm1 form_;
+};
+
+TEST_F(FormTest, StartsWithTheFirstCategoryNothingChosenAndNoDriverCall) {
+    EXPECT_EQ(frontEnd_.items[ControlId::lbh].size(), 16u);
+    EXPECT_EQ(frontEnd_.items[ControlId::lbh].back(), " ");
+    EXPECT_EQ(frontEnd_.selection[ControlId::lbh], 0);
+    EXPECT_EQ(frontEnd_.items[ControlId::lbg].front(), "Adipositas (Fettsucht");
+    EXPECT_EQ(frontEnd_.items[ControlId::lbg].size(), 16u);
+    EXPECT_EQ(frontEnd_.selection[ControlId::lbg], -1);
+    EXPECT_EQ(Text(ControlId::lt), "");
+    EXPECT_EQ(Text(ControlId::Label1), "Bitte w\xE4hlen Sie");
+    EXPECT_EQ(frontEnd_.items[ControlId::ComboBox1],
+              (std::vector<std::string>{"keine Verbindung", "USB", "USB", "USB"}));
+    EXPECT_EQ(frontEnd_.selection[ControlId::ComboBox1], -1);
+    for (ControlId label : {ControlId::LStart, ControlId::LPAUSE, ControlId::LSTOp}) {
+        EXPECT_FALSE(frontEnd_.Visible(label));
+    }
+    EXPECT_EQ(Text(ControlId::LPAUSE), "Pause");
+    EXPECT_TRUE(frontEnd_.timers[TimerId::Timer2]);
+    EXPECT_FALSE(form_.TimerOn(TimerId::Timer1));
+    EXPECT_TRUE(driver_.Calls().empty());
+}
+
+TEST_F(FormTest, TheNoticeComesOnceAndCancelClosesAfterDiscovery) {
+    frontEnd_.answerNotice = false;
+    form_.FormActivate();
+    form_.FormActivate();
+    EXPECT_EQ(frontEnd_.notices, 1);
+    EXPECT_TRUE(frontEnd_.closed);
+    EXPECT_EQ(frontEnd_.selection[ControlId::ComboBox1], 2);  // TTL232R: the binary lamp
+}
+
+// Each row of the treatment's state table, reached through the window's handlers.
+TEST_F(FormTest, HandlersWalkTheTreatmentStates) {
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    EXPECT_EQ(Text(ControlId::lt), "19:00");
+    EXPECT_EQ(Text(ControlId::Label1), "Behandlungsdauer");
+    EXPECT_EQ(LampBytes(), Bytes("\xFF\x4B"));
+
+    form_.Shape1MouseDown(MouseButton::Left);
+    EXPECT_EQ(Text(ControlId::Label1), "Restdauer");
+    EXPECT_TRUE(frontEnd_.timers[TimerId::Timer1]);
+    form_.Timer1Timer();
+    EXPECT_EQ(Text(ControlId::lt), "18:59");
+    EXPECT_EQ(LastByte(), 0x42);
+
+    form_.Shape3MouseDown(MouseButton::Right);
+    EXPECT_EQ(Text(ControlId::Label1), "Pause");
+    EXPECT_FALSE(frontEnd_.timers[TimerId::Timer1]);
+    EXPECT_EQ(LastByte(), 0x4B);
+
+    form_.Shape1MouseDown(MouseButton::Assistive);
+    form_.Timer1Timer();
+    EXPECT_EQ(Text(ControlId::lt), "18:58");
+
+    form_.Shape2MouseDown(MouseButton::Middle);
+    EXPECT_EQ(Text(ControlId::lt), "19:00");
+    EXPECT_EQ(Text(ControlId::Label1), "Behandlungsdauer");
+
+    form_.lbhMouseDown(MouseButton::Left, 2);
+    EXPECT_EQ(frontEnd_.items[ControlId::lbg].front(), "Asthma");
+    EXPECT_EQ(Text(ControlId::lt), "");
+    EXPECT_EQ(Text(ControlId::Label1), "Bitte w\xE4hlen Sie");
+}
+
+TEST_F(FormTest, NoPollWhileATreatmentRuns) {
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    form_.Shape1MouseDown(MouseButton::Left);
+    driver_.ClearRecord();
+    form_.Timer2Timer();
+    EXPECT_TRUE(driver_.Calls().empty());
+    form_.Shape3MouseDown(MouseButton::Left);
+    driver_.ClearRecord();
+    form_.Timer2Timer();
+    EXPECT_FALSE(driver_.Calls().empty());
+}
+
+TEST_F(FormTest, PressesMoveTheSelectionOnlyWithTheLeftButtonOnAnItem) {
+    form_.lbgMouseDown(MouseButton::Left, 2);
+    const std::string chosen = Text(ControlId::lt);
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.lbgMouseDown(MouseButton::Right, 5);
+    EXPECT_EQ(form_.Selection(ControlId::lbg), 2);
+    EXPECT_EQ(Text(ControlId::lt), chosen);  // the same programme chosen again
+    EXPECT_FALSE(form_.TimerOn(TimerId::Timer1));
+
+    form_.lbhMouseDown(MouseButton::Left, -1);  // below the last category
+    form_.lbgMouseDown(MouseButton::Left, 99);  // beyond the last programme
+    EXPECT_EQ(form_.Selection(ControlId::lbh), 0);
+    EXPECT_EQ(frontEnd_.items[ControlId::lbg].size(), 16u);
+    EXPECT_EQ(frontEnd_.selection[ControlId::lbg], -1);  // the category change emptied it
+}
+
+TEST_F(FormTest, KeysMoveAtTheirReleaseOnlyInTheListThatSawThePress) {
+    form_.lbgKeyUp(9);  // Tab pressed in the category list, released here
+    EXPECT_EQ(Text(ControlId::lt), "");
+    Type(&TForm1::lbgKeyDown, &TForm1::lbgKeyUp, kDown);
+    EXPECT_EQ(frontEnd_.selection[ControlId::lbg], 0);  // Tab, then Down: the first programme
+    EXPECT_EQ(Text(ControlId::lt), "19:00");
+
+    form_.lbgKeyDown(kDown);
+    form_.lbgExit();
+    form_.lbgKeyUp(kDown.code);
+    EXPECT_EQ(form_.Selection(ControlId::lbg), 0);
+
+    Type(&TForm1::lbgKeyDown, &TForm1::lbgKeyUp, {35, ListMove::End, 0});
+    EXPECT_EQ(form_.Selection(ControlId::lbg), 15);
+    Type(&TForm1::lbgKeyDown, &TForm1::lbgKeyUp, kDown);
+    EXPECT_EQ(form_.Selection(ControlId::lbg), 15);
+    Type(&TForm1::lbhKeyDown, &TForm1::lbhKeyUp, {'V', ListMove::None, 'v'});
+    EXPECT_EQ(form_.Selection(ControlId::lbh), 12);  // "Verdauungsorgane"
+    Type(&TForm1::lbhKeyDown, &TForm1::lbhKeyUp, {'V', ListMove::None, 'v'});
+    EXPECT_EQ(form_.Selection(ControlId::lbh), 13);
+    EXPECT_EQ(frontEnd_.items[ControlId::lbg].size(), 19u);
+}
+
+TEST(ListRules, PagesHomeEndAndNoSelection) {
+    const std::vector<std::string> items(50, "x");
+    EXPECT_EQ(SelectionAfterKey(3, items, {1, ListMove::PageDown, 0}, 21), 23);
+    EXPECT_EQ(SelectionAfterKey(45, items, {1, ListMove::PageDown, 0}, 21), 49);
+    EXPECT_EQ(SelectionAfterKey(10, items, {1, ListMove::PageUp, 0}, 21), 0);
+    EXPECT_EQ(SelectionAfterKey(10, items, {1, ListMove::Home, 0}, 21), 0);
+    EXPECT_EQ(SelectionAfterKey(-1, items, {1, ListMove::Up, 0}, 21), 0);
+    EXPECT_EQ(SelectionAfterKey(-1, items, {1, ListMove::End, 0}, 21), 49);
+    EXPECT_EQ(SelectionAfterKey(7, items, {1, ListMove::None, 'q'}, 21), 7);
+    EXPECT_EQ(SelectionAfterKey(-1, {}, {1, ListMove::Down, 0}, 21), -1);
+    EXPECT_EQ(SelectionAfterKey(0, {"a", "\xE4rger"}, {1, ListMove::None, '\xC4'}, 21), 1);
+}
+
+TEST_F(FormTest, AHoverLabelFollowsTheHotSpotsAndStaysUnderThePointer) {
+    form_.Shape1MouseMove();
+    EXPECT_TRUE(frontEnd_.Visible(ControlId::LStart));
+    form_.Image1MouseMove(770, 330);  // on "Start", beside its hot spot
+    EXPECT_TRUE(frontEnd_.Visible(ControlId::LStart));
+    form_.Shape3MouseMove();
+    EXPECT_FALSE(frontEnd_.Visible(ControlId::LStart));
+    EXPECT_TRUE(frontEnd_.Visible(ControlId::LPAUSE));
+    form_.Image1MouseMove(770, 330);  // where "Start" would be, now hidden
+    EXPECT_FALSE(frontEnd_.Visible(ControlId::LPAUSE));
+    EXPECT_FALSE(frontEnd_.Visible(ControlId::LStart));
+}
+
+TEST_F(FormTest, ClosingARunningTreatmentSwitchesTheLampOff) {
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.Timer1Timer();
+    form_.FormClose();
+    EXPECT_EQ(LastByte(), 0x4B);
+    EXPECT_FALSE(frontEnd_.timers[TimerId::Timer1]);
+}
+
+TEST_F(FormTest, TheStatusBoxTooltipNamesTheLastFailedOpen) {
+    driver_.FailCall(DriverOperation::OpenBySerialNumber, FT_DEVICE_NOT_OPENED);
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    EXPECT_NE(frontEnd_.tips[ControlId::ComboBox1].find("USB shown, lamp dark"), std::string::npos);
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    EXPECT_EQ(frontEnd_.tips[ControlId::ComboBox1], "");
+}
+
+class FaultyCatalogueFormTest : public FormTest {
+  protected:
+    FaultyCatalogueFormTest() : FormTest(kFaultyCatalogue) {}
+};
+
+TEST_F(FaultyCatalogueFormTest, AnErrorEndsTheEventAndIsShown) {
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.lbhMouseDown(MouseButton::Left, 1);
+    EXPECT_EQ(frontEnd_.errors,
+              std::vector<std::string>{"Farbprogramm: 'zwei' ist kein g\xFCltiger Integerwert"});
+    EXPECT_EQ(frontEnd_.items[ControlId::lbg].size(), 2u);
+    form_.Shape2MouseDown(MouseButton::Left);  // Stop still ends the treatment
+    EXPECT_FALSE(form_.TimerOn(TimerId::Timer1));
+    EXPECT_EQ(Text(ControlId::Label1), "Bitte w\xE4hlen Sie");
+}
+
+TEST(ControlTable, IdsIndexTheTableAndEveryControlLiesInTheClientArea) {
+    std::set<std::string_view> names;
+    for (std::size_t i = 0; i < Controls().size(); ++i) {
+        const ControlSpec& spec = Controls()[i];
+        EXPECT_EQ(&Control(spec.id), &spec);
+        EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
+        EXPECT_LE(spec.rect.Right(), MainWindowSpec().clientWidth) << spec.name;
+        EXPECT_LE(spec.rect.Bottom(), MainWindowSpec().clientHeight) << spec.name;
+    }
+    EXPECT_EQ(Control(ControlId::lbh).focusOrder, 1);
+    EXPECT_EQ(Control(ControlId::lbg).focusOrder, 2);
+}
+
+TEST(ControlTable, ScalesEdgesByDpiOver96) {
+    EXPECT_EQ(ScaledToDpi(Rect{32, 168, 265, 391}, 96), (Rect{32, 168, 265, 391}));
+    EXPECT_EQ(ScaledToDpi(Rect{32, 168, 265, 391}, 144), (Rect{48, 252, 398, 587}));
+    EXPECT_EQ(ScaledToDpi(Rect{672, 376, 73, 73}, 120), (Rect{840, 470, 91, 91}));
+    EXPECT_EQ(ScaledToDpi(18, 144), 27);
+}
+
+class ScriptedLock : public InstanceLock {
+  public:
+    explicit ScriptedLock(bool free) : free_(free) {}
+    bool Claim() override { return free_; }
+    void KnockAtRunning() override { ++knocks; }
+    int knocks = 0;
+
+  private:
+    bool free_;
+};
+
+TEST(SingleStart, ASecondStartIsToldKnocksAndEnds) {
+    std::vector<std::string> told;
+    const auto tell = [&](std::string_view title, std::string_view text) {
+        told.push_back(std::string(title) + ": " + std::string(text));
+    };
+    ScriptedLock free(true), taken(false);
+    EXPECT_TRUE(ClaimSoleInstance(free, tell));
+    EXPECT_TRUE(told.empty());
+    EXPECT_FALSE(ClaimSoleInstance(taken, tell));
+    EXPECT_EQ(taken.knocks, 1);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].substr(0, 30), "Farbprogramm: Das Farbprogramm");
+}
+
+}  // namespace
+}  // namespace farb

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "FormFrontEnd.h"
+
+namespace farb::testing {
+
+// Keeps what the form last told each control, and answers the notice as told.
+class RecordingFrontEnd : public FormFrontEnd {
+  public:
+    void SetText(ControlId control, const std::string& text) override { texts[control] = text; }
+    void SetVisible(ControlId control, bool visible) override { visible_[control] = visible; }
+    void SetItems(ControlId control, const std::vector<std::string>& list) override {
+        items[control] = list;
+        selection[control] = -1;
+    }
+    void SetSelection(ControlId control, int index) override { selection[control] = index; }
+    void SetToolTip(ControlId control, const std::string& text) override { tips[control] = text; }
+    void SetTimer(TimerId timer, bool on) override { timers[timer] = on; }
+    bool ConfirmNotice() override {
+        ++notices;
+        return answerNotice;
+    }
+    void ShowError(const std::string& title, const std::string& text) override {
+        errors.push_back(title + ": " + text);
+    }
+    void Close() override { closed = true; }
+    void AskForAttention() override { ++attentionRequests; }
+
+    bool Visible(ControlId control) const { return visible_.at(control); }
+
+    std::map<ControlId, std::string> texts;
+    std::map<ControlId, std::vector<std::string>> items;
+    std::map<ControlId, int> selection;
+    std::map<ControlId, std::string> tips;
+    std::map<TimerId, bool> timers;
+    bool answerNotice = true;
+    int notices = 0;
+    std::vector<std::string> errors;
+    bool closed = false;
+    int attentionRequests = 0;
+
+  private:
+    std::map<ControlId, bool> visible_;
+};
+
+}  // namespace farb::testing

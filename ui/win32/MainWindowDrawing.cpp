@@ -1,0 +1,66 @@
+// The parts of the window that Windows leaves to its owner: the lists' items, the status box's
+// field, the labels and the hot spots, all over the one artwork bitmap.
+
+#include "MainWindow.h"
+
+namespace farb {
+
+void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
+    const ControlSpec* spec = SpecOf(item.hwndItem);
+    if (!spec) {
+        return;
+    }
+    if (!spec->opaque) {
+        // A hot spot has nothing of its own: the picture button in the artwork shows through.
+        artwork_.PaintBehind(item.hDC, item.hwndItem, item.rcItem);
+        if (spec->kind == ControlKind::Label) {
+            DrawLabel(item, *spec);
+        }
+        return;
+    }
+    const bool list = spec->kind == ControlKind::ListBox;
+    const bool selected = list && (item.itemState & ODS_SELECTED);
+    if (selected) {
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
+    } else if (list) {
+        FillRect(item.hDC, &item.rcItem, listBrush_);
+    } else {
+        SetBkColor(item.hDC, ColourOf(spec->background));
+        ExtTextOutW(item.hDC, 0, 0, ETO_OPAQUE, &item.rcItem, nullptr, 0, nullptr);
+    }
+    if (item.itemID == static_cast<UINT>(-1)) {
+        return;
+    }
+    const UINT lengthMessage = list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN;
+    const UINT textMessage = list ? LB_GETTEXT : CB_GETLBTEXT;
+    const LRESULT length = SendMessageW(item.hwndItem, lengthMessage, item.itemID, 0);
+    if (length <= 0) {
+        return;
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(item.hwndItem, textMessage, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    RECT area = item.rcItem;
+    area.left += ScaledToDpi(3, dpi_);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, ColourOf(spec->textColour));
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (list && (item.itemState & ODS_FOCUS)) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
+}
+
+void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec) {
+    const LRESULT length = SendMessageW(item.hwndItem, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(item.hwndItem, WM_GETTEXT, text.size(),
+                                                      reinterpret_cast<LPARAM>(text.data()))));
+    RECT area = item.rcItem;
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, ColourOf(spec.textColour));
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (spec.centred ? DT_CENTER : DT_LEFT));
+}
+
+}  // namespace farb
