@@ -319,6 +319,11 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
     PostMessageW(lbg, WM_LBUTTONUP, 0, MAKELPARAM(20, itemHeight * 7 / 2));
     Check(Shows(main, ControlId::lt, "19:00") && Send(lbg, LB_GETCURSEL) == 0,
           "a drag leaves the selection on the programme pressed");
+    // Below the last item the list names its nearest item and says the point lies outside.
+    const Rect area = ScaledToDpi(Control(ControlId::lbg).rect, dpi);
+    Press(lbg, 20, area.height - 4);
+    Check(Shows(main, ControlId::lt, "19:00") && Send(lbg, LB_GETCURSEL) == 0,
+          "a press beside the items leaves the selection");
     Check(SentSince(log, since, off), "the lamp is switched off: " + WriteLine(off));
 
     since = ReadFile(log).size();
