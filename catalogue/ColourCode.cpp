@@ -1,5 +1,7 @@
 #include "ColourCode.h"
 
+#include <iterator>
+
 namespace farb {
 namespace {
 
@@ -29,6 +31,11 @@ constexpr ColourWord kColourWords[] = {
     {"indigo", kColourIndigo},
 };
 
+constexpr std::string_view kColourNames[] = {
+    "rot",     "gr\xFCn", "blau", "wei\xDF", "orange", "t\xFCrkis",
+    "violett", "gelb",    "pink", "magenta", "aus",    "indigo",
+};
+
 }  // namespace
 
 ColourCode ColourCodeOfWord(std::string_view word) {
@@ -42,6 +49,13 @@ ColourCode ColourCodeOfWord(std::string_view word) {
         }
     }
     return kColourUninterpretable;
+}
+
+std::string_view GermanColourName(ColourCode code) {
+    if (code < 1 || code > static_cast<ColourCode>(std::size(kColourNames))) {
+        return "ohne Namen";
+    }
+    return kColourNames[code - 1];
 }
 
 }  // namespace farb

@@ -25,4 +25,8 @@ inline constexpr ColourCode kColourUninterpretable = 99;
 // case-sensitive, kColourUninterpretable when nothing matches.
 ColourCode ColourCodeOfWord(std::string_view word);
 
+// The colour's German name as the operator reads it, Latin-1: "gr\xFCn" for code 2, "aus" for
+// off; "ohne Namen" for a code that names no lamp colour.
+std::string_view GermanColourName(ColourCode code);
+
 }  // namespace farb

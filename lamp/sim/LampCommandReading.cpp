@@ -16,11 +16,6 @@ constexpr std::size_t kColourCommandLength = 7;
 constexpr std::uint8_t kBinaryStart = 0xFF;
 constexpr std::uint8_t kBinaryCodeOffset = 0x40;
 
-constexpr std::array<std::string_view, 12> kColourNames{
-    "rot",     "gr\xFCn", "blau", "wei\xDF", "orange", "t\xFCrkis",
-    "violett", "gelb",    "pink", "magenta", "aus",    "indigo",
-};
-
 std::optional<std::uint8_t> HexDigit(char digit) {
     if (digit >= '0' && digit <= '9') {
         return static_cast<std::uint8_t>(digit - '0');
@@ -89,13 +84,6 @@ LampCommandReading ReadLampCommand(CommandSet set, std::span<const std::uint8_t>
     }
     return ReadTextCommand(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
-
-std::string_view GermanColourName(ColourCode code) {
-    if (code < 1 || code > static_cast<ColourCode>(kColourNames.size())) {
-        return "ohne Namen";
-    }
-    return kColourNames[code - 1];
 }
 
 std::string HexBytes(std::span<const std::uint8_t> bytes) {

@@ -25,10 +25,6 @@ struct LampCommandReading {
 // "VER", each ending in CR LF; a binary lamp takes 0xFF and the code + 0x40 for codes 1 to 12.
 LampCommandReading ReadLampCommand(CommandSet set, std::span<const std::uint8_t> bytes);
 
-// German colour names, Latin-1: "gr\xFCn" for code 2, "aus" for off; "ohne Namen" for a colour
-// outside RgbTable.
-std::string_view GermanColourName(ColourCode code);
-
 // "43 30 30 45 43 30 30 0D 0A"
 std::string HexBytes(std::span<const std::uint8_t> bytes);
 

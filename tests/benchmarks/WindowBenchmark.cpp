@@ -51,7 +51,7 @@ int ShowWindowAndExit(bool farbprogramm, int argc, char** argv) {
     if (!farbprogramm) {
         // Qt's hello world: a window of the same size with one line of text.
         QLabel window(QStringLiteral("Hallo Welt"));
-        window.resize(834, 592);
+        window.resize(farb::MainWindowSpec().clientWidth, farb::MainWindowSpec().clientHeight);
         return ReportShown(window);
     }
     farb::qt::InstallGermanTranslations(application);

@@ -164,6 +164,43 @@ TEST_F(FormTest, KeysMoveAtTheirReleaseOnlyInTheListThatSawThePress) {
     EXPECT_EQ(frontEnd_.items[ControlId::lbg].size(), 19u);
 }
 
+TEST_F(FormTest, ProgrammeTooltipsTellEveryStepAndTheTotal) {
+    EXPECT_EQ(frontEnd_.itemTips[ControlId::lbg][0],
+              "gr\xFCn 5 Min. \xB7 gelb 3 Min. \xB7 orange 3 Min. \xB7 gelb 3 Min. \xB7 gr\xFCn 5 "
+              "Min. \x97 19 Min.");
+    form_.lbhMouseDown(MouseButton::Left, 3);  // Bewegungsapparat
+    EXPECT_EQ(frontEnd_.itemTips[ControlId::lbg].size(), 14u);
+    EXPECT_EQ(frontEnd_.itemTips[ControlId::lbg][13],
+              "gr\xFCn 0 Min. \xB7 blau 0 Min. \xB7 gelb 0 Min. \x97 0 Min.");
+}
+
+// The time text's tooltip follows the countdown through Start, Pause and the end.
+TEST_F(FormTest, TheCountdownTooltipTellsTheColourNowAndNext) {
+    form_.lbgMouseDown(MouseButton::Left, 0);  // green 5, yellow 3, orange 3, yellow 3, green 5
+    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "");
+    form_.Shape1MouseDown(MouseButton::Left);
+    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "jetzt gr\xFCn, noch 5:00 \xB7 danach gelb, 3 Min.");
+    for (int tick = 0; tick < 5 * 60 + 47; ++tick) {
+        form_.Timer1Timer();
+    }
+    form_.Shape3MouseDown(MouseButton::Left);
+    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "jetzt gelb, noch 2:13 \xB7 danach orange, 3 Min.");
+    form_.Shape1MouseDown(MouseButton::Left);
+    for (int tick = 0; tick < 13 * 60; ++tick) {
+        form_.Timer1Timer();
+    }
+    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "jetzt gr\xFCn, noch 0:13 \xB7 danach Ende");
+    EXPECT_EQ(frontEnd_.sounds, 0);
+    for (int tick = 0; tick < 15; ++tick) {
+        form_.Timer1Timer();
+    }
+    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "Programm beendet");
+    EXPECT_EQ(frontEnd_.sounds, 1);  // once, at 0:00
+    EXPECT_EQ(frontEnd_.attentionRequests, 1);
+    form_.Shape2MouseDown(MouseButton::Keyboard);
+    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "");
+}
+
 TEST(ListRules, PagesHomeEndAndNoSelection) {
     const std::vector<std::string> items(50, "x");
     EXPECT_EQ(SelectionAfterKey(3, items, {1, ListMove::PageDown, 0}, 21), 23);

@@ -19,6 +19,9 @@ class RecordingFrontEnd : public FormFrontEnd {
     }
     void SetSelection(ControlId control, int index) override { selection[control] = index; }
     void SetToolTip(ControlId control, const std::string& text) override { tips[control] = text; }
+    void SetItemToolTips(ControlId control, const std::vector<std::string>& tips) override {
+        itemTips[control] = tips;
+    }
     void SetTimer(TimerId timer, bool on) override { timers[timer] = on; }
     bool ConfirmNotice() override {
         ++notices;
@@ -29,6 +32,7 @@ class RecordingFrontEnd : public FormFrontEnd {
     }
     void Close() override { closed = true; }
     void AskForAttention() override { ++attentionRequests; }
+    void PlayNotificationSound() override { ++sounds; }
 
     bool Visible(ControlId control) const { return visible_.at(control); }
 
@@ -36,12 +40,14 @@ class RecordingFrontEnd : public FormFrontEnd {
     std::map<ControlId, std::vector<std::string>> items;
     std::map<ControlId, int> selection;
     std::map<ControlId, std::string> tips;
+    std::map<ControlId, std::vector<std::string>> itemTips;
     std::map<TimerId, bool> timers;
     bool answerNotice = true;
     int notices = 0;
     std::vector<std::string> errors;
     bool closed = false;
     int attentionRequests = 0;
+    int sounds = 0;
 
   private:
     std::map<ControlId, bool> visible_;

@@ -34,6 +34,10 @@ has_file -rw-r--r-- usr/share/applications/$app_id.desktop
 has_file -rw-r--r-- usr/share/metainfo/$app_id.metainfo.xml
 has_file -rw-r--r-- usr/share/icons/hicolor/scalable/apps/$app_id.svg
 has_file -rw-r--r-- usr/lib/udev/rules.d/60-farbprogramm.rules
+for page in farbprogramm farbprogramm-demo; do
+    has_file -rw-r--r-- usr/share/man/man1/$page.1.gz
+    has_file -rw-r--r-- usr/share/man/de/man1/$page.1.gz
+done
 
 # Control fields.
 control=$(dpkg-deb -I "$deb" control)
@@ -77,6 +81,15 @@ icon_name=$(sed -n 's/^Icon=//p' "$desktop")
 grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $app_id.desktop"
 grep -qF "<release version=\"1.15\"" "$metainfo" || fail "the metainfo names no release 1.15"
+
+# Each language's manual pages in their place, not the other's.
+for page in farbprogramm farbprogramm-demo; do
+    for place in man1:DESCRIPTION de/man1:BESCHREIBUNG; do
+        text=$(zcat "$root/usr/share/man/${place%%:*}/$page.1.gz" 2>/dev/null || true)
+        grep -qx "\.SH ${place#*:}" <<<"$text" ||
+            fail "usr/share/man/${place%%:*}/$page.1.gz has no section ${place#*:}"
+    done
+done
 
 rule=$root/usr/lib/udev/rules.d/60-farbprogramm.rules
 lamps='ATTR{product}=="Luma-Glanz|KZ??????????V?????????|TTL232R"'

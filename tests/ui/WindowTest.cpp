@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "ControlTable.h"
+#include "CoreText.h"
 #include "Dialogs.h"
 #include "FindControl.h"
-#include "Latin1.h"
 #include "LineFields.h"
 #include "ListBox.h"
 #include "MainWindow.h"
@@ -148,7 +148,7 @@ class WindowTest : public QObject {
     // Every control stands where the control table puts it, in its font.
     void hasTheFixedWindowAndTheControlLayout() {
         for (const ControlSpec& spec : Controls()) {
-            QWidget* control = form->findChild<QWidget*>(FromLatin1(spec.name));
+            QWidget* control = form->findChild<QWidget*>(FromCoreText(spec.name));
             QVERIFY2(control, spec.name.data());
             const Rect& r = spec.rect;
             QCOMPARE(control->geometry(), QRect(r.left, r.top, r.width, r.height));
@@ -188,15 +188,14 @@ class WindowTest : public QObject {
         QCOMPARE(lbh->item(0)->sizeHint().height(), 18);
         QVERIFY(Control<BackgroundImage>("Image1")->HasPicture());
 
-        QWidget* next = lbh->nextInFocusChain();
-        while (next != lbh && !(next->focusPolicy() & Qt::TabFocus)) {
-            next = next->nextInFocusChain();
+        // Tab walks the lists, then Start, Pause and Stop, and back; nothing else takes the focus.
+        QWidget* next = lbh;
+        for (const char* name : {"lbg", "Shape1", "Shape3", "Shape2", "lbh"}) {
+            do {
+                next = next->nextInFocusChain();
+            } while (!(next->focusPolicy() & Qt::TabFocus));
+            QCOMPARE(next->objectName(), QString::fromLatin1(name));
         }
-        QCOMPARE(next, Control<ListBox>("lbg"));
-        do {
-            next = next->nextInFocusChain();
-        } while (!(next->focusPolicy() & Qt::TabFocus));
-        QCOMPARE(next, lbh);  // nothing else takes the focus
         QVERIFY(!Control<QLabel>("LStart")->isVisible());
     }
 
@@ -480,18 +479,46 @@ class WindowTest : public QObject {
         }
     }
 
-    void aCutNameShowsWholeAsTooltip() {
+    // Each programme's tooltip tells its steps; a name the list cuts off stands whole above them.
+    void programmeTooltipsTellTheStepsUnderACutName() {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         ListBox* lbg = Control<ListBox>("lbg");
-        QCOMPARE(lbg->item(5)->text(), QStringLiteral("Anti-Raucher mehrere Tage anwend."));
-        for (int item : {5, 0}) {  // "Adipositas (Fettsucht" fits
+        const QString tips[] = {
+            QString::fromUtf8("Anti-Raucher mehrere Tage anwend.\nindigo 15 Min. · gelb 3 Min. — "
+                              "18 Min."),
+            QString::fromUtf8("grün 5 Min. · gelb 3 Min. · orange 3 Min. · gelb 3 Min. · grün 5 "
+                              "Min. — 19 Min."),  // "Adipositas (Fettsucht" fits
+        };
+        for (int item : {5, 0}) {
             const QPoint at = ItemCentre("lbg", item);
             QHelpEvent help(QEvent::ToolTip, at, lbg->viewport()->mapToGlobal(at));
             QApplication::sendEvent(lbg->viewport(), &help);
-            QTRY_COMPARE(QToolTip::isVisible(), item == 5);
-            QCOMPARE(QToolTip::text(), item == 5 ? lbg->item(5)->text() : QString());
+            QTRY_VERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), tips[item == 5 ? 0 : 1]);
         }
+        QCOMPARE(lbg->item(0)->data(Qt::AccessibleDescriptionRole).toString(), tips[1]);
+    }
+
+    // Tab from the programme list reaches Start and Pause; Space and Enter press them. The time
+    // text's tooltip and description follow the countdown; its name stays what it shows.
+    void startAndPauseFromTheKeyboardAndTheCountdownTooltip() {
+        ShowActive();
+        PressItem("lbg", 0);
+        QWindow* window = form->windowHandle();
+        QTest::keyClick(window, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Control<HotSpot>("Shape1"));
+        QTest::keyClick(window, Qt::Key_Space);
+        QCOMPARE(Text("Label1"), QStringLiteral("Restdauer"));
+        form->Form().Timer1Timer();
+        QLabel* time = Control<QLabel>("lt");
+        const QString tip = QString::fromUtf8("jetzt grün, noch 4:59 · danach gelb, 3 Min.");
+        QCOMPARE(time->toolTip(), tip);
+        QCOMPARE(time->accessibleDescription(), tip);
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(Text("Label1"), QStringLiteral("Pause"));
+        QCOMPARE(time->toolTip(), tip);
     }
 
     void aSecondInstanceKnocksAtTheRunningOne() {

@@ -21,8 +21,12 @@ class FormFrontEnd {
     virtual void SetItems(ControlId control, const std::vector<std::string>& items) = 0;
     // Selects an item; -1 selects none.
     virtual void SetSelection(ControlId control, int index) = 0;
-    // An empty text removes the tooltip.
+    // An empty text removes the tooltip. Assistive technology reads the same text as the
+    // control's description; its name stays what it shows.
     virtual void SetToolTip(ControlId control, const std::string& text) = 0;
+    // One tooltip per item of a list, in the items' order, each also that item's description.
+    // Where the list cuts an item's name off, the front end shows the full name above the tip.
+    virtual void SetItemToolTips(ControlId list, const std::vector<std::string>& tips) = 0;
     // Switching a timer on starts a fresh period, also when it was on.
     virtual void SetTimer(TimerId timer, bool on) = 0;
 
@@ -33,6 +37,8 @@ class FormFrontEnd {
     virtual void Close() = 0;
     // The countdown reached 0:00: the task bar calls the operator without changing the window.
     virtual void AskForAttention() = 0;
+    // The system's notification sound, once.
+    virtual void PlayNotificationSound() = 0;
 };
 
 }  // namespace farb

@@ -3,7 +3,8 @@
 namespace farb {
 
 // Toolkit-free names for what the operator does with mouse and keyboard.
-enum class MouseButton { Left, Right, Middle, Other, Assistive };
+// Assistive: assistive technology pressed a hot spot; Keyboard: Space or Enter on a focused one.
+enum class MouseButton { Left, Right, Middle, Other, Assistive, Keyboard };
 
 // The keys that move a list's selection; every other key is Other.
 enum class ListMove { None, Up, Down, PageUp, PageDown, Home, End };

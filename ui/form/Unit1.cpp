@@ -6,6 +6,7 @@
 #include "FormTexts.h"
 #include "LineFields.h"
 #include "ListRules.h"
+#include "TreatmentTips.h"
 
 namespace farb {
 namespace {
@@ -214,6 +215,15 @@ void TForm1::ShowOpenFailure() {
     }
 }
 
+// The time text's tooltip follows the countdown, so it is right after every event and tick.
+void TForm1::ShowCountdownTip() {
+    const std::string tip = CountdownTipText(control_, lbg_.selected);
+    if (tip != countdownTip_) {
+        countdownTip_ = tip;
+        frontEnd_.SetToolTip(ControlId::lt, tip);
+    }
+}
+
 template <class Operation>
 void TForm1::RunEvent(Operation&& operation) {
     try {
@@ -222,6 +232,7 @@ void TForm1::RunEvent(Operation&& operation) {
         frontEnd_.ShowError(std::string(kProgramTitle), error.what());
     }
     ShowOpenFailure();
+    ShowCountdownTip();
 }
 
 void TForm1::View::SetTimeText(const std::string& text) {
@@ -234,6 +245,16 @@ void TForm1::View::SetStatusText(const std::string& text) {
 
 void TForm1::View::ShowProgramList(const std::vector<std::string>& names) {
     form_.SetItems(form_.lbg_, names);
+    std::vector<std::string> steps;
+    for (int row = 0; row < static_cast<int>(names.size()); ++row) {
+        steps.push_back(ProgrammeStepsText(form_.control_.Steps(), row));
+    }
+    form_.frontEnd_.SetItemToolTips(ControlId::lbg, steps);
+}
+
+void TForm1::View::AskForAttention() {
+    form_.frontEnd_.AskForAttention();
+    form_.frontEnd_.PlayNotificationSound();
 }
 
 void TForm1::Timer::SetTreatmentTimer(bool on) {

@@ -77,7 +77,7 @@ class TForm1 {
         int SelectedCategory() const override { return form_.lbh_.selected; }
         int SelectedProgram() const override { return form_.lbg_.selected; }
         void ShowProgramList(const std::vector<std::string>& names) override;
-        void AskForAttention() override { form_.frontEnd_.AskForAttention(); }
+        void AskForAttention() override;
 
       private:
         TForm1& form_;
@@ -102,6 +102,7 @@ class TForm1 {
     void SetPollTimer(bool on);
     void ShowStatusItem(int item);
     void ShowOpenFailure();
+    void ShowCountdownTip();
     // An error that escapes an event ends that event and is shown; the program runs on.
     template <class Operation>
     void RunEvent(Operation&& operation);
@@ -121,6 +122,7 @@ class TForm1 {
     bool timer2On_ = false;
     bool activated_ = false;
     std::string openFailureHint_;
+    std::string countdownTip_;
     ControlId shownHoverLabel_ = ControlId::Image1;  // Image1: none shown
 };
 

@@ -3,17 +3,17 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "CoreText.h"
 #include "FormTexts.h"
-#include "Latin1.h"
 
 namespace farb::qt {
 
 std::unique_ptr<QMessageBox> CreateNoticeBox(QWidget* parent) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, FromLatin1(kNoticeTitle),
-                                             FromLatin1(kNoticeText),
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, FromCoreText(kNoticeTitle),
+                                             FromCoreText(kNoticeText),
                                              QMessageBox::Ok | QMessageBox::Cancel, parent);
-    box->button(QMessageBox::Ok)->setText(FromLatin1(kOkButton));
-    box->button(QMessageBox::Cancel)->setText(FromLatin1(kCancelButton));
+    box->button(QMessageBox::Ok)->setText(FromCoreText(kOkButton));
+    box->button(QMessageBox::Cancel)->setText(FromCoreText(kCancelButton));
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(QMessageBox::Cancel);
     return box;
@@ -23,14 +23,14 @@ std::unique_ptr<QMessageBox> CreateErrorBox(QWidget* parent, const QString& titl
                                             const QString& text) {
     auto box =
         std::make_unique<QMessageBox>(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
-    box->button(QMessageBox::Ok)->setText(FromLatin1(kOkButton));
+    box->button(QMessageBox::Ok)->setText(FromCoreText(kOkButton));
     return box;
 }
 
 std::unique_ptr<QMessageBox> CreateInformationBox(const QString& title, const QString& text) {
     auto box =
         std::make_unique<QMessageBox>(QMessageBox::Information, title, text, QMessageBox::Ok);
-    box->button(QMessageBox::Ok)->setText(FromLatin1(kOkButton));
+    box->button(QMessageBox::Ok)->setText(FromCoreText(kOkButton));
     return box;
 }
 

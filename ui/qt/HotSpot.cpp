@@ -1,7 +1,10 @@
 #include "HotSpot.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "ListBox.h"
 
@@ -33,6 +36,8 @@ HotSpot::HotSpot(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);
     setCursor(Qt::PointingHandCursor);
+    // Tab reaches it; a click does not take the focus, so the mark shows only for the keyboard.
+    setFocusPolicy(Qt::TabFocus);
     // Qt keeps each factory once, however many hot spots register it.
     QAccessible::installFactory(CreateAccessibleHotSpot);
 }
@@ -45,6 +50,28 @@ void HotSpot::mousePressEvent(QMouseEvent* event) {
 void HotSpot::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit MouseMove();
+}
+
+void HotSpot::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) {
+        emit MouseDown(MouseButton::Keyboard);
+    }
+}
+
+void HotSpot::paintEvent(QPaintEvent*) {
+    if (!hasFocus()) {
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 }  // namespace farb::qt

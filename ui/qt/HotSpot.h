@@ -6,9 +6,10 @@
 
 namespace farb::qt {
 
-// A transparent area over a button drawn in the artwork; it draws nothing itself. Assistive
-// technology sees a push button with the hot spot's accessible name, and its press action
-// emits MouseDown with MouseButton::Assistive, so it runs whatever a mouse press runs.
+// A transparent area over a button drawn in the artwork. Assistive technology sees a push
+// button with the hot spot's accessible name, and its press action emits MouseDown with
+// MouseButton::Assistive; Tab reaches it and Space or Enter press it. The focus mark, while it
+// has the keyboard focus, is all it ever draws.
 class HotSpot : public QWidget {
     Q_OBJECT
 
@@ -22,6 +23,8 @@ class HotSpot : public QWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace farb::qt

@@ -9,6 +9,8 @@ namespace farb::qt {
 
 namespace {
 
+constexpr int kTipRole = Qt::UserRole + 1;
+
 ListMove MoveOf(int key) {
     switch (key) {
         case Qt::Key_Up:
@@ -78,6 +80,13 @@ void ListBox::SetItems(const QStringList& texts) {
     }
 }
 
+void ListBox::SetItemTips(const QStringList& tips) {
+    for (int row = 0; row < count() && row < tips.size(); ++row) {
+        item(row)->setData(kTipRole, tips[row]);
+        item(row)->setData(Qt::AccessibleDescriptionRole, tips[row]);
+    }
+}
+
 void ListBox::SetSelection(int index) {
     if (index < 0) {
         clearSelection();
@@ -143,11 +152,17 @@ bool ListBox::viewportEvent(QEvent* event) {
     }
     const auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex index = indexAt(help->pos());
+    QStringList lines;
     if (index.isValid() && IsCut(index)) {
-        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(),
-                           visualRect(index));
-    } else {
+        lines << index.data().toString();
+    }
+    if (index.isValid() && !index.data(kTipRole).toString().isEmpty()) {
+        lines << index.data(kTipRole).toString();
+    }
+    if (lines.isEmpty()) {
         QToolTip::hideText();
+    } else {
+        QToolTip::showText(help->globalPos(), lines.join(u'\n'), viewport(), visualRect(index));
     }
     return true;
 }

@@ -8,7 +8,8 @@ namespace farb::qt {
 
 // A list box that reports every mouse press and every key press and release to the form, which
 // alone moves the selection; the list itself never does, so a drag, a mouse release or a Ctrl
-// toggle cannot move or empty it. A name cut by the list's width shows whole as a tooltip.
+// toggle cannot move or empty it. Each item's tooltip is its tip, after its whole name where the
+// list's width cuts the name off.
 class ListBox : public QListWidget {
     Q_OBJECT
 
@@ -20,6 +21,8 @@ class ListBox : public QListWidget {
     void SetItems(const QStringList& texts);
     void SetSelection(int index);
     void SetItemHeight(int pixels) { itemHeight_ = pixels; }
+    // Shown as each item's tooltip, below the item's name where the list cuts that off.
+    void SetItemTips(const QStringList& tips);
 
   signals:
     void MouseDown(farb::MouseButton button, int item);

@@ -22,17 +22,17 @@ QColor ToQColor(Rgb colour) {
 }
 
 QFont Arial(int pixelSize) {
-    QFont font(FromLatin1(MainWindowSpec().fontFamily));
+    QFont font(FromCoreText(MainWindowSpec().fontFamily));
     font.setPixelSize(pixelSize);
     return font;
 }
 
 // Name, place, font and accessible name, as the control table has them.
 void Place(QWidget* widget, const ControlSpec& spec) {
-    widget->setObjectName(FromLatin1(spec.name));
+    widget->setObjectName(FromCoreText(spec.name));
     widget->setGeometry(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
     widget->setFont(Arial(spec.fontPixels));
-    widget->setAccessibleName(FromLatin1(spec.accessibleName));
+    widget->setAccessibleName(FromCoreText(spec.accessibleName));
     widget->setEnabled(spec.enabled);
 }
 
@@ -94,7 +94,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::LayOutControls() {
     const WindowSpec& window = MainWindowSpec();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(FromLatin1(window.title));
+    setWindowTitle(FromCoreText(window.title));
     setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -172,7 +172,7 @@ QWidget* MainWindow::Widget(ControlId control) const {
 
 void MainWindow::SetText(ControlId control, const std::string& text) {
     if (auto* label = qobject_cast<QLabel*>(Widget(control))) {
-        label->setText(FromLatin1(text));
+        label->setText(FromCoreText(text));
     }
 }
 
@@ -183,7 +183,7 @@ void MainWindow::SetVisible(ControlId control, bool visible) {
 void MainWindow::SetItems(ControlId control, const std::vector<std::string>& items) {
     QStringList texts;
     for (const std::string& item : items) {
-        texts << FromLatin1(item);
+        texts << FromCoreText(item);
     }
     if (auto* list = qobject_cast<ListBox*>(Widget(control))) {
         list->SetItems(texts);
@@ -203,7 +203,16 @@ void MainWindow::SetSelection(ControlId control, int index) {
 }
 
 void MainWindow::SetToolTip(ControlId control, const std::string& text) {
-    Widget(control)->setToolTip(FromLatin1(text));
+    Widget(control)->setToolTip(FromCoreText(text));
+    Widget(control)->setAccessibleDescription(FromCoreText(text));
+}
+
+void MainWindow::SetItemToolTips(ControlId list, const std::vector<std::string>& tips) {
+    QStringList texts;
+    for (const std::string& tip : tips) {
+        texts << FromCoreText(tip);
+    }
+    static_cast<ListBox*>(Widget(list))->SetItemTips(texts);
 }
 
 void MainWindow::SetTimer(TimerId timer, bool on) {
@@ -216,7 +225,7 @@ bool MainWindow::ConfirmNotice() {
 }
 
 void MainWindow::ShowError(const std::string& title, const std::string& text) {
-    dialogs_.showError(FromLatin1(title), FromLatin1(text));
+    dialogs_.showError(FromCoreText(title), FromCoreText(text));
 }
 
 void MainWindow::Close() {
@@ -226,6 +235,10 @@ void MainWindow::Close() {
 void MainWindow::AskForAttention() {
     // No timeout: the task bar keeps the mark until the operator comes back to the window.
     QApplication::alert(this);
+}
+
+void MainWindow::PlayNotificationSound() {
+    QApplication::beep();
 }
 
 void MainWindow::Activate() {

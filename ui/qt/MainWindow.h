@@ -8,12 +8,12 @@
 #include <memory>
 
 #include "BackgroundImage.h"
+#include "CoreText.h"
 #include "Dialogs.h"
 #include "FormFrontEnd.h"
 #include "FtDriver.h"
 #include "HotSpot.h"
 #include "LampCommands.h"
-#include "Latin1.h"
 #include "ListBox.h"
 #include "TherapyCatalogue.h"
 #include "Unit1.h"
@@ -49,11 +49,13 @@ class MainWindow : public QWidget, private FormFrontEnd {
     void SetItems(ControlId control, const std::vector<std::string>& items) override;
     void SetSelection(ControlId control, int index) override;
     void SetToolTip(ControlId control, const std::string& text) override;
+    void SetItemToolTips(ControlId list, const std::vector<std::string>& tips) override;
     void SetTimer(TimerId timer, bool on) override;
     bool ConfirmNotice() override;
     void ShowError(const std::string& title, const std::string& text) override;
     void Close() override;
     void AskForAttention() override;
+    void PlayNotificationSound() override;
 
     BackgroundImage* Image1;
     ListBox* lbh;

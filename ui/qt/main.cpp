@@ -29,11 +29,11 @@ int main(int argc, char* argv[]) {
     farb::qt::InstallGermanTranslations(application);
 
     farb::qt::SingleInstance instance(farb::qt::SessionDirectory(), QStringLiteral("farbprogramm"));
-    const bool sole =
-        farb::ClaimSoleInstance(instance, [](std::string_view title, std::string_view text) {
-            farb::qt::CreateInformationBox(farb::qt::FromLatin1(title), farb::qt::FromLatin1(text))
-                ->exec();
-        });
+    const bool sole = farb::ClaimSoleInstance(instance, [](std::string_view title,
+                                                           std::string_view text) {
+        farb::qt::CreateInformationBox(farb::qt::FromCoreText(title), farb::qt::FromCoreText(text))
+            ->exec();
+    });
     if (!sole) {
         return 1;
     }

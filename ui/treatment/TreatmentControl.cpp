@@ -19,6 +19,27 @@ std::int32_t SaturatedSeconds(std::int32_t minutes) {
 
 }  // namespace
 
+MinuteSchedule ExpandSteps(const ProgramStepTable& steps, int row) {
+    MinuteSchedule schedule;
+    schedule.fill(kColourOff);
+    if (row < 0) {
+        return schedule;
+    }
+    // A negative step moves the start of the next step back, as the minutes add up.
+    std::int64_t start = 0;
+    for (int step = 1; step <= steps.StepCount(row); ++step) {
+        const ProgramStep& current = steps.Step(row, step);
+        const std::int64_t end = start + current.minutes;
+        const auto colour = static_cast<std::uint8_t>(current.colour);
+        for (std::int64_t minute = std::max<std::int64_t>(start, 0);
+             minute < std::min<std::int64_t>(end, std::ssize(schedule)); ++minute) {
+            schedule[minute] = colour;
+        }
+        start = end;
+    }
+    return schedule;
+}
+
 TreatmentControl::TreatmentControl(TherapyCatalogue catalogue, TreatmentView& view,
                                    TreatmentTimer& timer, TreatmentLamp& lamp)
     : catalogue_(catalogue), view_(view), timer_(timer), lamp_(lamp) {
@@ -118,22 +139,7 @@ void TreatmentControl::CloseTreatment() {
 }
 
 void TreatmentControl::BuildMinuteSchedule(int row) {
-    schedule_.fill(kColourOff);
-    if (row < 0) {
-        return;
-    }
-    // A negative step moves the start of the next step back, as the minutes add up.
-    std::int64_t start = 0;
-    for (int step = 1; step <= steps_.StepCount(row); ++step) {
-        const ProgramStep& current = steps_.Step(row, step);
-        const std::int64_t end = start + current.minutes;
-        const auto colour = static_cast<std::uint8_t>(current.colour);
-        for (std::int64_t minute = std::max<std::int64_t>(start, 0);
-             minute < std::min<std::int64_t>(end, kScheduleMinutes); ++minute) {
-            schedule_[minute] = colour;
-        }
-        start = end;
-    }
+    schedule_ = ExpandSteps(steps_, row);
 }
 
 int TreatmentControl::SelectedRow() const {

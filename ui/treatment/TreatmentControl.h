@@ -24,10 +24,16 @@ enum class TreatmentState {
     Ended,          // 0:00, kStatusRemaining, and the lamp is told "off" every second
 };
 
+using MinuteSchedule = std::array<ColourCode, 1001>;
+
+// Row `row`'s steps minute by minute: entry m is the colour of treatment minute m, off where no
+// step covers it; a step of 0 or fewer minutes covers none.
+MinuteSchedule ExpandSteps(const ProgramStepTable& steps, int row);
+
 // The operator's treatment: programme choice, countdown, and the colour of the current minute.
 class TreatmentControl {
   public:
-    static constexpr int kScheduleMinutes = 1001;
+    static constexpr int kScheduleMinutes = std::tuple_size_v<farb::MinuteSchedule>;
 
     TreatmentControl(TherapyCatalogue catalogue, TreatmentView& view, TreatmentTimer& timer,
                      TreatmentLamp& lamp);
@@ -49,7 +55,7 @@ class TreatmentControl {
 
     TreatmentState State() const { return state_; }
     std::int32_t RemainingSeconds() const { return remainingSeconds_; }
-    const std::array<ColourCode, kScheduleMinutes>& MinuteSchedule() const { return schedule_; }
+    const farb::MinuteSchedule& MinuteSchedule() const { return schedule_; }
     const ProgramStepTable& Steps() const { return steps_; }
 
   private:
@@ -65,7 +71,7 @@ class TreatmentControl {
     ProgramStepTable steps_;
     TreatmentState state_ = TreatmentState::NothingChosen;
     std::int32_t remainingSeconds_ = 0;
-    std::array<ColourCode, kScheduleMinutes> schedule_{};
+    farb::MinuteSchedule schedule_{};
 };
 
 }  // namespace farb

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "Latin1.h"
+#include "CoreText.h"
 #include "VirtualLampReadout.h"
 
 namespace farb::qt {
@@ -16,7 +16,7 @@ constexpr QSize kFieldSize{300, 180};
 QLabel* DetailLabel(const QString& name, std::string_view accessibleName, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setAccessibleName(FromLatin1(accessibleName));
+    label->setAccessibleName(FromCoreText(accessibleName));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -29,8 +29,8 @@ VirtualLampWindow::VirtualLampWindow(VirtualLamp& lamp, QWidget* parent)
       field_(new QFrame(this)),
       colourName_(DetailLabel(QStringLiteral("colourName"), "Farbe", this)),
       kind_(new QComboBox(this)),
-      plug_(new QPushButton(FromLatin1(kPlugButton), this)),
-      unplug_(new QPushButton(FromLatin1(kUnplugButton), this)) {
+      plug_(new QPushButton(FromCoreText(kPlugButton), this)),
+      unplug_(new QPushButton(FromCoreText(kUnplugButton), this)) {
     const QString names[] = {QStringLiteral("hexCommand"), QStringLiteral("textCommand"),
                              QStringLiteral("commandCount"), QStringLiteral("connection"),
                              QStringLiteral("serialNumber")};
@@ -39,7 +39,7 @@ VirtualLampWindow::VirtualLampWindow(VirtualLamp& lamp, QWidget* parent)
         details_.push_back(DetailLabel(names[i], rows[i].accessibleName, this));
     }
     setObjectName(QStringLiteral("VirtualLampWindow"));
-    setWindowTitle(FromLatin1(kLampWindowTitle));
+    setWindowTitle(FromCoreText(kLampWindowTitle));
     // The lamp window only accompanies the main window: the program ends with that one.
     setAttribute(Qt::WA_QuitOnClose, false);
     StyleControls();
@@ -65,21 +65,21 @@ void VirtualLampWindow::StyleControls() {
     kind_->setObjectName(QStringLiteral("lampKind"));
     kind_->setAccessibleName(QStringLiteral("Lampenart"));
     for (const LampKindChoice& choice : LampKindChoices()) {
-        kind_->addItem(FromLatin1(choice.label), static_cast<int>(choice.kind));
+        kind_->addItem(FromCoreText(choice.label), static_cast<int>(choice.kind));
     }
     plug_->setObjectName(QStringLiteral("plug"));
     unplug_->setObjectName(QStringLiteral("unplug"));
 
     // Room for a colour command, the longest the program sends, so the window keeps its size.
     details_.front()->setMinimumWidth(
-        details_.front()->fontMetrics().horizontalAdvance(FromLatin1(kWidestHexCommand)));
+        details_.front()->fontMetrics().horizontalAdvance(FromCoreText(kWidestHexCommand)));
 }
 
 void VirtualLampWindow::LayOutControls() {
     auto* details = new QFormLayout;
     const auto rows = ReadOut(lamp_).Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        details->addRow(FromLatin1(rows[i].label), details_[i]);
+        details->addRow(FromCoreText(rows[i].label), details_[i]);
     }
     details->addRow(QStringLiteral("Lampenart:"), kind_);
     auto* buttons = new QHBoxLayout;
@@ -107,10 +107,10 @@ void VirtualLampWindow::ShowLamp() {
     palette.setColor(QPalette::Window,
                      QColor(readout.field.red, readout.field.green, readout.field.blue));
     field_->setPalette(palette);
-    colourName_->setText(FromLatin1(readout.colourName));
+    colourName_->setText(FromCoreText(readout.colourName));
     const auto rows = readout.Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        details_[i]->setText(FromLatin1(rows[i].text));
+        details_[i]->setText(FromCoreText(rows[i].text));
     }
     kind_->setEnabled(readout.kindChoosable);
     plug_->setEnabled(readout.plugEnabled);
