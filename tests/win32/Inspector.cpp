@@ -18,13 +18,14 @@
 
 #include "CategoryList.h"
 #include "ControlTable.h"
+#include "CoreText.h"
 #include "FormTexts.h"
 #include "LampWindowIds.h"
-#include "Latin1.h"
 #include "LineFields.h"
 #include "ListRules.h"
 #include "ResourceIds.h"
 #include "TreatmentControl.h"
+#include "TreatmentTips.h"
 #include "VirtualLampReadout.h"
 
 namespace {
@@ -77,13 +78,13 @@ std::vector<std::wstring> Items(HWND list) {
 }
 
 std::wstring Wide(std::string_view latin1) {
-    return WideFromLatin1(latin1);
+    return WideFromCoreText(latin1);
 }
 
 std::string Narrow(const std::wstring& text) {
     std::string narrow;
     for (wchar_t unit : text) {
-        narrow.push_back(Latin1FromWide(unit));
+        narrow.push_back(CoreCharacterFromWide(unit));
     }
     return narrow;
 }
@@ -298,6 +299,46 @@ void ChooseWithKeys(HWND main) {
     SendInput(4, keys, sizeof keys[0]);
     Check(expected > 0 && Eventually([&] { return Send(lbg, LB_GETCURSEL) == expected; }),
           "a typed B selects the next programme that begins with it");
+
+    // After the lists Tab reaches Start, then Pause; Space and Enter press them.
+    HWND start = Child(main, ControlId::Shape1);
+    PostMessageW(lbg, WM_KEYDOWN, VK_TAB, 1);
+    Check(Eventually([&] { return Focus(main) == start; }), "Tab moves on to Start");
+    Key(start, VK_SPACE);
+    Check(Shows(main, ControlId::Label1, kStatusRemaining), "Space presses Start: Restdauer");
+    PostMessageW(start, WM_KEYDOWN, VK_TAB, 1);
+    HWND pause = Child(main, ControlId::Shape3);
+    Check(Eventually([&] { return Focus(main) == pause; }), "Tab moves on to Pause");
+    Key(pause, VK_RETURN);
+    Check(Shows(main, ControlId::Label1, kStatusPause), "Enter presses Pause");
+}
+
+// The text of the program's tooltip once it shows, with the pointer held over `control`.
+std::wstring ToolTipOver(HWND main, HWND control) {
+    RECT area{};
+    GetWindowRect(control, &area);
+    // A real move: the tooltip follows the pointer, not posted messages.
+    for (int step = 0; step < 2; ++step) {
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = ((area.left + area.right) / 2 + step) * 65535 / GetSystemMetrics(SM_CXSCREEN);
+        move.mi.dy = ((area.top + area.bottom) / 2) * 65535 / GetSystemMetrics(SM_CYSCREEN);
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &move, sizeof move);
+    }
+    std::wstring shown;
+    Eventually([&] {
+        const DWORD program = GetWindowThreadProcessId(main, nullptr);
+        HWND tip = nullptr;
+        while ((tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr))) {
+            if (GetWindowThreadProcessId(tip, nullptr) == program && IsWindowVisible(tip)) {
+                shown = Text(tip);
+                return !shown.empty();
+            }
+        }
+        return false;
+    });
+    return shown;
 }
 
 void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dpi) {
@@ -331,6 +372,23 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
     Check(Shows(main, ControlId::Label1, kStatusRemaining), "Start: Restdauer");
     Check(Shows(main, ControlId::lt, "18:59"), "the first tick: 18:59");
     Check(SentSince(log, since, green), "the first minute's colour: " + WriteLine(green));
+    const std::wstring tip = WideFromCoreText("jetzt gr\xFCn, noch 4:59 \xB7 danach gelb, 3 Min.");
+    const std::wstring shown = ToolTipOver(main, Child(main, ControlId::lt));
+    Check(shown == tip, "the time text's tooltip tells the colour now and next: " + Narrow(shown));
+    // Over the middle of the programme list: the steps of the programme there.
+    HWND list = Child(main, ControlId::lbg);
+    RECT client{};
+    GetClientRect(list, &client);
+    const int item =
+        static_cast<int>(Send(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(1, client.bottom / 2)));
+    ProgramStepTable steps;
+    LineFields fields;
+    std::vector<std::string> names;
+    steps.FillProgramList(ShippedCatalogue(), 0, fields, names);
+    const std::wstring stepsTip = WideFromCoreText(ProgrammeStepsText(steps, item));
+    const std::wstring listTip = ToolTipOver(main, list);
+    Check(!stepsTip.empty() && listTip.ends_with(stepsTip),
+          "a programme's tooltip tells its steps: " + Narrow(listTip));
     if (!binary) {
         return;
     }

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "CoreText.h"
 #include "FormTexts.h"
-#include "Latin1.h"
 #include "ResourceIds.h"
 
 namespace farb {
@@ -46,15 +46,15 @@ INT_PTR RunBox(HWND owner, int resource, const BoxTexts& texts) {
 
 bool ConfirmNoticeBox(HWND owner) {
     return RunBox(owner, IDD_NOTICE,
-                  {WideFromLatin1(kNoticeTitle), WideFromLatin1(kNoticeText), nullptr}) == IDOK;
+                  {WideFromCoreText(kNoticeTitle), WideFromCoreText(kNoticeText), nullptr}) == IDOK;
 }
 
 void ShowErrorBox(HWND owner, std::string_view title, std::string_view text) {
-    RunBox(owner, IDD_MESSAGE, {WideFromLatin1(title), WideFromLatin1(text), IDI_ERROR});
+    RunBox(owner, IDD_MESSAGE, {WideFromCoreText(title), WideFromCoreText(text), IDI_ERROR});
 }
 
 void ShowInformationBox(HWND owner, std::string_view title, std::string_view text) {
-    RunBox(owner, IDD_MESSAGE, {WideFromLatin1(title), WideFromLatin1(text), IDI_INFORMATION});
+    RunBox(owner, IDD_MESSAGE, {WideFromCoreText(title), WideFromCoreText(text), IDI_INFORMATION});
 }
 
 }  // namespace farb

@@ -6,10 +6,10 @@
 #include <chrono>
 
 #include "Accessibility.h"
+#include "CoreText.h"
 #include "Dialogs.h"
 #include "Dpi.h"
 #include "InputMapping.h"
-#include "Latin1.h"
 #include "RealSleep.h"
 #include "ResourceIds.h"
 
@@ -78,7 +78,7 @@ ControlClass ClassOf(const ControlSpec& spec) {
 
 MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver) : instance_(instance) {
     RegisterWindowClass(instance, WindowProcedure);
-    const std::wstring title = WideFromLatin1(MainWindowSpec().title);
+    const std::wstring title = WideFromCoreText(MainWindowSpec().title);
     window_ = CreateWindowExW(0, FARB_WINDOW_CLASS, title.c_str(), kWindowStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -128,7 +128,7 @@ void MainWindow::CreateControls() {
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | control.style |
                             (spec.focusOrder > 0 ? WS_TABSTOP : 0);
         // A hot spot's window text is its name for assistive technology; it shows nowhere.
-        const std::wstring text = WideFromLatin1(spec.accessibleName);
+        const std::wstring text = WideFromCoreText(spec.accessibleName);
         // Made in place: moving each control afterwards would cost a round trip apiece.
         const Rect rect = ScaledToDpi(spec.rect, dpi_);
         HWND child = CreateWindowExW(0, control.name, text.c_str(), style, rect.left, rect.top,
@@ -199,7 +199,7 @@ void MainWindow::FitComboHeight(HWND combo, int height) {
 HFONT MainWindow::Font(int designPixels) {
     HFONT& font = fonts_[designPixels];
     if (!font) {
-        const std::wstring family = WideFromLatin1(MainWindowSpec().fontFamily);
+        const std::wstring family = WideFromCoreText(MainWindowSpec().fontFamily);
         // A negative height asks for the character height, the pixel size of the table.
         font = CreateFontW(-ScaledToDpi(designPixels, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                            FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -219,7 +219,7 @@ const ControlSpec* MainWindow::SpecOf(HWND control) const {
 }
 
 void MainWindow::SetText(ControlId control, const std::string& text) {
-    SetWindowTextW(Of(control), WideFromLatin1(text).c_str());
+    SetWindowTextW(Of(control), WideFromCoreText(text).c_str());
     // An owner-drawn label does not repaint for a new text of its own accord.
     InvalidateRect(Of(control), nullptr, FALSE);
 }
@@ -234,7 +234,7 @@ void MainWindow::SetItems(ControlId control, const std::vector<std::string>& ite
     SendMessageW(box, WM_SETREDRAW, FALSE, 0);
     SendMessageW(box, list ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
     for (const std::string& item : items) {
-        const std::wstring wide = WideFromLatin1(item);
+        const std::wstring wide = WideFromCoreText(item);
         SendMessageW(box, list ? LB_ADDSTRING : CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(wide.c_str()));
     }
@@ -247,7 +247,7 @@ void MainWindow::SetSelection(ControlId control, int index) {
     SendMessageW(Of(control), list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-void MainWindow::SetToolTip(ControlId control, const std::string& text) {
+HWND MainWindow::ToolTipWindow() {
     if (!toolTip_) {
         toolTip_ =
             CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -255,13 +255,74 @@ void MainWindow::SetToolTip(ControlId control, const std::string& text) {
                             CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
         SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, ScaledToDpi(320, dpi_));
     }
-    std::wstring wide = WideFromLatin1(text);
+    return toolTip_;
+}
+
+void MainWindow::SetToolTip(ControlId control, const std::string& text) {
+    std::wstring wide = WideFromCoreText(text);
     TTTOOLINFOW tool = ToolOf(control);
     tool.lpszText = wide.data();
-    SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(ToolTipWindow(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     if (!text.empty()) {
         SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    DescribeForAssistiveTechnology(Of(control), CHILDID_SELF, text);
+}
+
+// The list is one tool whose text is asked for when it shows: the tip of the item under the
+// pointer, after the item's whole name where the list cuts that off.
+void MainWindow::SetItemToolTips(ControlId list, const std::vector<std::string>& tips) {
+    itemTips_.clear();
+    for (std::size_t item = 0; item < tips.size(); ++item) {
+        itemTips_.push_back(WideFromCoreText(tips[item]));
+        DescribeForAssistiveTechnology(Of(list), static_cast<LONG>(item + 1), tips[item]);
+    }
+    TTTOOLINFOW tool = ToolOf(list);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(ToolTipWindow(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    tippedItem_ = -1;
+}
+
+void MainWindow::ShowItemTip(ControlId list, int item) {
+    if (item == tippedItem_) {
+        return;
+    }
+    tippedItem_ = item;
+    itemTipText_.clear();
+    if (item >= 0 && NameIsCut(Of(list), item)) {
+        const auto length = SendMessageW(Of(list), LB_GETTEXTLEN, item, 0);
+        std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(Of(list), LB_GETTEXT, item, reinterpret_cast<LPARAM>(name.data()));
+        name.resize(static_cast<std::size_t>(length));
+        itemTipText_ = name + L"\r\n";
+    }
+    if (item >= 0 && item < static_cast<int>(itemTips_.size())) {
+        itemTipText_ += itemTips_[item];
+    }
+    // Asks for the text again, or hides the tip where an item has none.
+    SendMessageW(ToolTipWindow(), TTM_POP, 0, 0);
+    TTTOOLINFOW tool = ToolOf(list);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool MainWindow::NameIsCut(HWND list, int item) const {
+    const auto length = SendMessageW(list, LB_GETTEXTLEN, item, 0);
+    std::wstring name(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(name.data()));
+    name.resize(static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
+    RECT area{};
+    SendMessageW(list, LB_GETITEMRECT, item, reinterpret_cast<LPARAM>(&area));
+    HDC dc = GetDC(list);
+    const HGDIOBJ before =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &extent);
+    SelectObject(dc, before);
+    ReleaseDC(list, dc);
+    // The items are drawn from a small margin on.
+    return extent.cx > area.right - area.left - ScaledToDpi(3, dpi_);
 }
 
 // A list or hot spot is its own tool. A label passes the mouse through to the window and the
@@ -308,6 +369,10 @@ void MainWindow::AskForAttention() {
     flash.hwnd = window_;
     flash.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;
     FlashWindowEx(&flash);
+}
+
+void MainWindow::PlayNotificationSound() {
+    MessageBeep(MB_OK);
 }
 
 LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -381,6 +446,14 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                      : ScaledToDpi(spec.fontPixels, dpi_) + 4;
             return TRUE;
         }
+        case WM_NOTIFY:
+            if (auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+                info->hdr.code == TTN_GETDISPINFOW &&
+                info->hdr.idFrom == reinterpret_cast<UINT_PTR>(Of(ControlId::lbg))) {
+                info->lpszText = itemTipText_.data();
+                return 0;
+            }
+            break;
         case WM_DRAWITEM:
             DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;

@@ -38,11 +38,13 @@ class MainWindow : public FormFrontEnd {
     void SetItems(ControlId control, const std::vector<std::string>& items) override;
     void SetSelection(ControlId control, int index) override;
     void SetToolTip(ControlId control, const std::string& text) override;
+    void SetItemToolTips(ControlId list, const std::vector<std::string>& tips) override;
     void SetTimer(TimerId timer, bool on) override;
     bool ConfirmNotice() override;
     void ShowError(const std::string& title, const std::string& text) override;
     void Close() override;
     void AskForAttention() override;
+    void PlayNotificationSound() override;
 
   private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -64,6 +66,9 @@ class MainWindow : public FormFrontEnd {
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec);
     TTTOOLINFOW ToolOf(ControlId control) const;
+    HWND ToolTipWindow();
+    void ShowItemTip(ControlId list, int item);
+    bool NameIsCut(HWND list, int item) const;
     HWND Of(ControlId control) const { return controls_[static_cast<std::size_t>(control)]; }
     const ControlSpec* SpecOf(HWND control) const;
 
@@ -75,6 +80,9 @@ class MainWindow : public FormFrontEnd {
     std::map<int, HFONT> fonts_;  // by design pixel height, at dpi_
     HBRUSH listBrush_ = nullptr;
     HWND toolTip_ = nullptr;
+    std::vector<std::wstring> itemTips_;  // the programme list's, by item
+    int tippedItem_ = -1;                 // the item under the pointer that the tip is about
+    std::wstring itemTipText_;
     HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
     WPARAM keyDown_ = 0;    // the last key pressed in a list, which its typed character belongs to
     std::unique_ptr<TForm1> form_;

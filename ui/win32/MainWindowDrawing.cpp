@@ -15,6 +15,11 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
         artwork_.PaintBehind(item.hDC, item.hwndItem, item.rcItem);
         if (spec->kind == ControlKind::Label) {
             DrawLabel(item, *spec);
+        } else if (item.itemState & ODS_FOCUS) {
+            // Only Tab gives a hot spot the focus: a press never does.
+            RECT mark = item.rcItem;
+            InflateRect(&mark, -ScaledToDpi(2, dpi_), -ScaledToDpi(2, dpi_));
+            DrawFocusRect(item.hDC, &mark);
         }
         return;
     }

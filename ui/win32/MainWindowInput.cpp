@@ -5,8 +5,8 @@
 
 #include <commctrl.h>
 
+#include "CoreText.h"
 #include "InputMapping.h"
-#include "Latin1.h"
 
 namespace farb {
 namespace {
@@ -72,7 +72,7 @@ LRESULT MainWindow::OnListMessage(ControlId list, UINT message, WPARAM wParam, L
         }
         case WM_CHAR:
             // The character the last key types; the form keeps it with that key's press.
-            if (const char character = Latin1FromWide(static_cast<wchar_t>(wParam));
+            if (const char character = CoreCharacterFromWide(static_cast<wchar_t>(wParam));
                 character && !IsRepeat(lParam)) {
                 const KeyStroke key{static_cast<int>(keyDown_), MoveOfKey(keyDown_), character};
                 categories ? form.lbhKeyDown(key) : form.lbgKeyDown(key);
@@ -85,6 +85,12 @@ LRESULT MainWindow::OnListMessage(ControlId list, UINT message, WPARAM wParam, L
             break;
         case WM_KILLFOCUS:
             categories ? form.lbhExit() : form.lbgExit();
+            break;
+        case WM_MOUSEMOVE:
+            if (!categories) {
+                const LRESULT hit = SendMessageW(box, LB_ITEMFROMPOINT, 0, lParam);
+                ShowItemTip(list, HIWORD(hit) ? -1 : LOWORD(hit));
+            }
             break;
     }
     return DefSubclassProc(box, message, wParam, lParam);
@@ -106,7 +112,29 @@ LRESULT MainWindow::OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam
         press(PressedButton(message));
         return 0;  // a hot spot takes no focus and no capture
     }
+    const bool pressKey = wParam == VK_SPACE || wParam == VK_RETURN;
     switch (message) {
+        case WM_GETDLGCODE:
+            // Enter on a focused hot spot presses it, instead of the dialog's default button.
+            if (const auto* key = reinterpret_cast<const MSG*>(lParam);
+                key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) {
+                return DLGC_WANTMESSAGE | DLGC_BUTTON;
+            }
+            break;
+        case WM_KEYDOWN:
+            if (pressKey) {
+                if (!IsRepeat(lParam)) {
+                    press(MouseButton::Keyboard);
+                }
+                return 0;
+            }
+            break;
+        case WM_KEYUP:
+        case WM_CHAR:
+            if (pressKey || (message == WM_CHAR && wParam == L'\r')) {
+                return 0;  // the native button would click a second time
+            }
+            break;
         case BM_CLICK:
             // Pressed by assistive technology, or by a program acting for the operator.
             press(MouseButton::Assistive);

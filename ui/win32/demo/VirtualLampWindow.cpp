@@ -7,7 +7,7 @@
 #include "ControlTable.h"
 #include "Dpi.h"
 #include "LampWindowIds.h"
-#include "Latin1.h"
+#include "CoreText.h"
 #include "ResourceIds.h"
 
 namespace farb {
@@ -34,7 +34,7 @@ constexpr std::string_view kWidestTextCommand = "<FF>K (nicht verstanden)";
 constexpr std::string_view kWidestConnection = "Luma-Glanz eingesteckt";
 
 std::wstring Wide(std::string_view latin1) {
-    return WideFromLatin1(latin1);
+    return WideFromCoreText(latin1);
 }
 
 HWND Make(HWND parent, HINSTANCE instance, LPCWSTR windowClass, std::string_view text, DWORD style,
