@@ -49,6 +49,9 @@ class FtDriver {
   public:
     virtual ~FtDriver() = default;
 
+    // False on a machine without any driver library for the lamp: no lamp can ever be reached.
+    virtual bool HasLibrary() const { return true; }
+
     virtual FT_STATUS CountDevices(std::uint32_t& count) = 0;
     virtual FT_STATUS DeviceDescription(std::uint32_t index, std::string& out) = 0;
     virtual FT_STATUS DeviceSerialNumber(std::uint32_t index, std::string& out) = 0;

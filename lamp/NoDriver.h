@@ -8,6 +8,7 @@ namespace farb {
 // shows no connection and no other call is made. Nothing fails, so nothing is ever reported.
 class NoDriver final : public FtDriver {
   public:
+    bool HasLibrary() const override { return false; }
     FT_STATUS CountDevices(std::uint32_t& count) override;
     FT_STATUS DeviceDescription(std::uint32_t index, std::string& out) override;
     FT_STATUS DeviceSerialNumber(std::uint32_t index, std::string& out) override;

@@ -6,6 +6,7 @@
 
 #include "ControlTable.h"
 #include "ListRules.h"
+#include "NoDriver.h"
 #include "RecordingFrontEnd.h"
 #include "SimulatedDriver.h"
 #include "SingleStart.h"
@@ -199,6 +200,16 @@ TEST_F(FormTest, TheCountdownTooltipTellsTheColourNowAndNext) {
     EXPECT_EQ(frontEnd_.attentionRequests, 1);
     form_.Shape2MouseDown(MouseButton::Keyboard);
     EXPECT_EQ(frontEnd_.tips[ControlId::lt], "");
+}
+
+TEST(FormWithoutDriver, TheStatusBoxSaysTheDriverIsMissing) {
+    NoDriver driver;
+    RecordingFrontEnd frontEnd;
+    TForm1 form(frontEnd, driver, [](std::chrono::milliseconds) {});
+    form.FormActivate();
+    EXPECT_EQ(frontEnd.selection[ControlId::ComboBox1], 0);
+    EXPECT_NE(frontEnd.tips[ControlId::ComboBox1].find("D2XX-Treiber (ftd2xx.dll)"),
+              std::string::npos);
 }
 
 TEST(ListRules, PagesHomeEndAndNoSelection) {

@@ -28,6 +28,13 @@ inline constexpr std::string_view kHoverStop = "Stop";
 // Discovery selects item 0 without a lamp and item LampProtocol + 1 with one.
 std::vector<std::string> StatusItems();
 
+// The status box's hint where the machine has no driver library for the lamp at all (Windows
+// without FTDI's D2XX driver).
+inline constexpr std::string_view kMissingDriverHint =
+    "Keine Lampe erreichbar: der Treiber f\xFCr die Lampe fehlt. Installieren Sie FTDIs "
+    "D2XX-Treiber (ftd2xx.dll): Windows Update installiert ihn meist beim Einstecken der Lampe, "
+    "sonst das D2XX-Treiberpaket von FTDIs Website.";
+
 // The status box's hint for the operator: why a lamp that is found stays dark, and the README
 // section that mends it; empty for None.
 std::string_view OpenFailureHint(OpenFailure failure);

@@ -32,7 +32,8 @@ TForm1::TForm1(FormFrontEnd& frontEnd, FtDriver& driver, LampCommands::Sleep sle
                          .sleep = std::move(sleep),
                          .pollTimer = [this](bool on) { SetPollTimer(on); }}),
       lamp_(lampLink_.commands),
-      control_(catalogue, view_, timer_, lamp_) {
+      control_(catalogue, view_, timer_, lamp_),
+      driverMissing_(!driver.HasLibrary()) {
     FormCreate();
 }
 
@@ -63,6 +64,7 @@ void TForm1::FormActivate() {
         frontEnd_.Close();
     }
     lampLink_.discovery.ScanForLamp();
+    ShowOpenFailure();
 }
 
 void TForm1::FormClose() {
@@ -208,7 +210,8 @@ void TForm1::ShowStatusItem(int item) {
 
 // A lamp that is found but does not open still shows "USB"; the tooltip says why it stays dark.
 void TForm1::ShowOpenFailure() {
-    const std::string hint(OpenFailureHint(lampLink_.link.LastOpenFailure()));
+    const std::string hint(driverMissing_ ? kMissingDriverHint
+                                          : OpenFailureHint(lampLink_.link.LastOpenFailure()));
     if (hint != openFailureHint_) {
         openFailureHint_ = hint;
         frontEnd_.SetToolTip(ControlId::ComboBox1, hint);

@@ -122,6 +122,7 @@ class TForm1 {
     bool timer2On_ = false;
     bool activated_ = false;
     std::string openFailureHint_;
+    bool driverMissing_;
     std::string countdownTip_;
     ControlId shownHoverLabel_ = ControlId::Image1;  // Image1: none shown
 };
