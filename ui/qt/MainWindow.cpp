@@ -109,6 +109,12 @@ void MainWindow::LayOutControls() {
             StyleList(list, spec);
         }
     }
+    // The tooltips tell a programme's steps and the colour now; they are wanted also while the
+    // demo's lamp window, or no window at all, is active.
+    for (QWidget* tipped : {static_cast<QWidget*>(lbg->viewport()), static_cast<QWidget*>(lt),
+                            static_cast<QWidget*>(ComboBox1)}) {
+        tipped->setAttribute(Qt::WA_AlwaysShowToolTips);
+    }
     Image1->SetPicture(LoadArtwork());
     QPalette plain = Image1->palette();
     plain.setColor(QPalette::Window, ToQColor(window.plainBackground));
