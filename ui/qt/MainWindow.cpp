@@ -89,7 +89,15 @@ MainWindow::MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dial
     WireEvents();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The controls outlive the form: QWidget deletes them later, and a list that loses the focus
+    // on its way out must not reach the form any more.
+    for (const ControlSpec& spec : Controls()) {
+        Widget(spec.id)->disconnect(this);
+    }
+    Timer1->disconnect(this);
+    Timer2->disconnect(this);
+}
 
 void MainWindow::LayOutControls() {
     const WindowSpec& window = MainWindowSpec();
