@@ -313,8 +313,10 @@ void ChooseWithKeys(HWND main) {
     Check(Shows(main, ControlId::Label1, kStatusPause), "Enter presses Pause");
 }
 
-// The text of the program's tooltip once it shows, with the pointer held over `control`.
-std::wstring ToolTipOver(HWND main, HWND control) {
+// The text of the program's tooltip once it shows one that `wanted` accepts, with the pointer
+// held over `control`; the last text seen otherwise.
+std::wstring ToolTipOver(HWND main, HWND control,
+                         const std::function<bool(const std::wstring&)>& wanted) {
     RECT area{};
     GetWindowRect(control, &area);
     // A real move: the tooltip follows the pointer, not posted messages.
@@ -333,7 +335,7 @@ std::wstring ToolTipOver(HWND main, HWND control) {
         while ((tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr))) {
             if (GetWindowThreadProcessId(tip, nullptr) == program && IsWindowVisible(tip)) {
                 shown = Text(tip);
-                return !shown.empty();
+                return wanted(shown);
             }
         }
         return false;
@@ -372,9 +374,16 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
     Check(Shows(main, ControlId::Label1, kStatusRemaining), "Start: Restdauer");
     Check(Shows(main, ControlId::lt, "18:59"), "the first tick: 18:59");
     Check(SentSince(log, since, green), "the first minute's colour: " + WriteLine(green));
-    const std::wstring tip = WideFromCoreText("jetzt gr\xFCn, noch 4:59 \xB7 danach gelb, 3 Min.");
-    const std::wstring shown = ToolTipOver(main, Child(main, ControlId::lt));
-    Check(shown == tip, "the time text's tooltip tells the colour now and next: " + Narrow(shown));
+    // The countdown runs on while the tooltip comes up: any second of the first green minute.
+    const std::wstring now = WideFromCoreText("jetzt gr\xFCn, noch 4:");
+    const std::wstring next = WideFromCoreText(" \xB7 danach gelb, 3 Min.");
+    const auto tellsNowAndNext = [&](const std::wstring& text) {
+        return text.starts_with(now) && text.ends_with(next) &&
+               text.size() == now.size() + 2 + next.size();
+    };
+    const std::wstring shown = ToolTipOver(main, Child(main, ControlId::lt), tellsNowAndNext);
+    Check(tellsNowAndNext(shown),
+          "the time text's tooltip tells the colour now and next: " + Narrow(shown));
     // Over the middle of the programme list: the steps of the programme there.
     HWND list = Child(main, ControlId::lbg);
     RECT client{};
@@ -386,7 +395,8 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
     std::vector<std::string> names;
     steps.FillProgramList(ShippedCatalogue(), 0, fields, names);
     const std::wstring stepsTip = WideFromCoreText(ProgrammeStepsText(steps, item));
-    const std::wstring listTip = ToolTipOver(main, list);
+    const std::wstring listTip =
+        ToolTipOver(main, list, [&](const std::wstring& text) { return text.ends_with(stepsTip); });
     Check(!stepsTip.empty() && listTip.ends_with(stepsTip),
           "a programme's tooltip tells its steps: " + Narrow(listTip));
     if (!binary) {
