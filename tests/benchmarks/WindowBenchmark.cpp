@@ -51,7 +51,7 @@ int ShowWindowAndExit(bool farbprogramm, int argc, char** argv) {
     if (!farbprogramm) {
         // Qt's hello world: a window of the same size with one line of text.
         QLabel window(QStringLiteral("Hallo Welt"));
-        window.resize(farb::MainWindowSpec().clientWidth, farb::MainWindowSpec().clientHeight);
+        window.resize(farb::MainWindowLayout().clientWidth, farb::MainWindowLayout().clientHeight);
         return ReportShown(window);
     }
     farb::qt::InstallGermanTranslations(application);

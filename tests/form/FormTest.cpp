@@ -275,11 +275,11 @@ TEST_F(FaultyCatalogueFormTest, AnErrorEndsTheEventAndIsShown) {
 TEST(ControlTable, IdsIndexTheTableAndEveryControlLiesInTheClientArea) {
     std::set<std::string_view> names;
     for (std::size_t i = 0; i < Controls().size(); ++i) {
-        const ControlSpec& spec = Controls()[i];
-        EXPECT_EQ(&Control(spec.id), &spec);
-        EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
-        EXPECT_LE(spec.rect.Right(), MainWindowSpec().clientWidth) << spec.name;
-        EXPECT_LE(spec.rect.Bottom(), MainWindowSpec().clientHeight) << spec.name;
+        const ControlLayout& entry = Controls()[i];
+        EXPECT_EQ(&Control(entry.id), &entry);
+        EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
+        EXPECT_LE(entry.rect.Right(), MainWindowLayout().clientWidth) << entry.name;
+        EXPECT_LE(entry.rect.Bottom(), MainWindowLayout().clientHeight) << entry.name;
     }
     EXPECT_EQ(Control(ControlId::lbh).focusOrder, 1);
     EXPECT_EQ(Control(ControlId::lbg).focusOrder, 2);

@@ -147,14 +147,14 @@ class WindowTest : public QObject {
 
     // Every control stands where the control table puts it, in its font.
     void hasTheFixedWindowAndTheControlLayout() {
-        for (const ControlSpec& spec : Controls()) {
-            QWidget* control = form->findChild<QWidget*>(FromCoreText(spec.name));
-            QVERIFY2(control, spec.name.data());
-            const Rect& r = spec.rect;
+        for (const ControlLayout& entry : Controls()) {
+            QWidget* control = form->findChild<QWidget*>(FromCoreText(entry.name));
+            QVERIFY2(control, entry.name.data());
+            const Rect& r = entry.rect;
             QCOMPARE(control->geometry(), QRect(r.left, r.top, r.width, r.height));
-            QCOMPARE(control->font().pixelSize(), spec.fontPixels);
+            QCOMPARE(control->font().pixelSize(), entry.fontPixels);
             QCOMPARE(control->font().family(), QStringLiteral("Arial"));
-            QCOMPARE(control->isEnabled(), spec.enabled);
+            QCOMPARE(control->isEnabled(), entry.enabled);
         }
         QCOMPARE(form->windowTitle(), QStringLiteral("Lanvo Farbprogram  V1.15"));
         QCOMPARE(form->minimumSize(), QSize(834, 592));

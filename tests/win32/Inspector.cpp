@@ -178,7 +178,7 @@ HWND AnswerNotice(bool ok) {
 }
 
 void CheckLayout(HWND main, int dpi) {
-    Check(Text(main) == Wide(MainWindowSpec().title), "the window's title");
+    Check(Text(main) == Wide(MainWindowLayout().title), "the window's title");
     RECT client;
     GetClientRect(main, &client);
     const Rect image = ScaledToDpi(Control(ControlId::Image1).rect, dpi);
@@ -188,27 +188,27 @@ void CheckLayout(HWND main, int dpi) {
     Check((style & (WS_CAPTION | WS_SYSMENU)) == (WS_CAPTION | WS_SYSMENU) &&
               !(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)),
           "a fixed frame with title bar and close box only");
-    for (const ControlSpec& spec : Controls()) {
-        if (spec.kind == ControlKind::Picture) {
+    for (const ControlLayout& entry : Controls()) {
+        if (entry.kind == ControlKind::Picture) {
             continue;
         }
-        const std::string name(spec.name);
-        HWND control = Child(main, spec.id);
+        const std::string name(entry.name);
+        HWND control = Child(main, entry.id);
         RECT shown;
         GetWindowRect(control, &shown);
         MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&shown), 2);
-        const Rect expected = ScaledToDpi(spec.rect, dpi);
+        const Rect expected = ScaledToDpi(entry.rect, dpi);
         Check(control && Rect{shown.left, shown.top, shown.right - shown.left,
                               shown.bottom - shown.top} == expected,
               name + " at " + std::to_string(shown.left) + "," + std::to_string(shown.top) + " " +
                   std::to_string(shown.right - shown.left) + "x" +
                   std::to_string(shown.bottom - shown.top));
-        const bool hover = spec.id == ControlId::LStart || spec.id == ControlId::LPAUSE ||
-                           spec.id == ControlId::LSTOp;
-        Check(IsWindowVisible(control) == !hover && IsWindowEnabled(control) == spec.enabled,
+        const bool hover = entry.id == ControlId::LStart || entry.id == ControlId::LPAUSE ||
+                           entry.id == ControlId::LSTOp;
+        Check(IsWindowVisible(control) == !hover && IsWindowEnabled(control) == entry.enabled,
               name + " visible and enabled as designed");
-        if (spec.kind == ControlKind::ListBox) {
-            Check(Send(control, LB_GETITEMHEIGHT) == ScaledToDpi(spec.itemHeight, dpi),
+        if (entry.kind == ControlKind::ListBox) {
+            Check(Send(control, LB_GETITEMHEIGHT) == ScaledToDpi(entry.itemHeight, dpi),
                   name + "'s item height");
         }
     }
@@ -225,7 +225,7 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
 
 // Where the artwork fails to decode, the window shows its plain colour instead.
 void CheckColours(HWND main, int dpi) {
-    const Rgb plain = MainWindowSpec().plainBackground;
+    const Rgb plain = MainWindowLayout().plainBackground;
     const Rgb list = Control(ControlId::lbh).background;
     const Rect lbh = ScaledToDpi(Control(ControlId::lbh).rect, dpi);
     const COLORREF corner = ScreenPixel(main, 2, 2);

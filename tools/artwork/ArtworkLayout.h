@@ -9,7 +9,8 @@
 namespace farb::artwork {
 
 // One row short of the client area: the window's bottom pixel row shows the plain background.
-inline const QSize kPictureSize{MainWindowSpec().clientWidth, MainWindowSpec().clientHeight - 1};
+inline const QSize kPictureSize{MainWindowLayout().clientWidth,
+                                MainWindowLayout().clientHeight - 1};
 
 inline QRect RectOf(ControlId control) {
     const Rect& rect = Control(control).rect;

@@ -9,7 +9,7 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kListBackground{160, 158, 205};
 
-constexpr WindowSpec kMainWindow{
+constexpr WindowLayout kMainWindow{
     .title = "Lanvo Farbprogram  V1.15",
     .clientWidth = 834,
     .clientHeight = 592,
@@ -18,8 +18,8 @@ constexpr WindowSpec kMainWindow{
     .plainBackground = {70, 66, 130},
 };
 
-constexpr ControlSpec List(ControlId id, std::string_view name, Rect rect, int focusOrder,
-                           std::string_view accessibleName) {
+constexpr ControlLayout List(ControlId id, std::string_view name, Rect rect, int focusOrder,
+                             std::string_view accessibleName) {
     return {.id = id,
             .name = name,
             .kind = ControlKind::ListBox,
@@ -36,7 +36,7 @@ constexpr ControlSpec List(ControlId id, std::string_view name, Rect rect, int f
             .role = AccessibleRole::List};
 }
 
-constexpr ControlSpec WhiteLabel(ControlId id, std::string_view name, Rect rect, bool centred) {
+constexpr ControlLayout WhiteLabel(ControlId id, std::string_view name, Rect rect, bool centred) {
     return {.id = id,
             .name = name,
             .kind = ControlKind::Label,
@@ -53,8 +53,8 @@ constexpr ControlSpec WhiteLabel(ControlId id, std::string_view name, Rect rect,
             .role = AccessibleRole::StaticText};
 }
 
-constexpr ControlSpec HotSpot(ControlId id, std::string_view name, Rect rect, int focusOrder,
-                              std::string_view accessibleName) {
+constexpr ControlLayout HotSpot(ControlId id, std::string_view name, Rect rect, int focusOrder,
+                                std::string_view accessibleName) {
     return {.id = id,
             .name = name,
             .kind = ControlKind::HotSpot,
@@ -71,36 +71,36 @@ constexpr ControlSpec HotSpot(ControlId id, std::string_view name, Rect rect, in
             .role = AccessibleRole::PushButton};
 }
 
-constexpr ControlSpec kPicture{.id = ControlId::Image1,
-                               .name = "Image1",
-                               .kind = ControlKind::Picture,
-                               .rect = {0, 0, 834, 592},
-                               .fontPixels = 13,
-                               .textColour = kBlack,
-                               .opaque = true,
-                               .background = kMainWindow.plainBackground,
-                               .itemHeight = 0,
-                               .focusOrder = 0,
-                               .centred = false,
-                               .enabled = true,
-                               .accessibleName = {},
-                               .role = AccessibleRole::Picture};
-
-// Disabled: the operator reads it, discovery alone chooses its item.
-constexpr ControlSpec kStatusBox{.id = ControlId::ComboBox1,
-                                 .name = "ComboBox1",
-                                 .kind = ControlKind::DropDownList,
-                                 .rect = {635, 166, 155, 24},
+constexpr ControlLayout kPicture{.id = ControlId::Image1,
+                                 .name = "Image1",
+                                 .kind = ControlKind::Picture,
+                                 .rect = {0, 0, 834, 592},
                                  .fontPixels = 13,
                                  .textColour = kBlack,
                                  .opaque = true,
-                                 .background = kWhite,
+                                 .background = kMainWindow.plainBackground,
                                  .itemHeight = 0,
                                  .focusOrder = 0,
                                  .centred = false,
-                                 .enabled = false,
-                                 .accessibleName = "Verbindung",
-                                 .role = AccessibleRole::ComboBox};
+                                 .enabled = true,
+                                 .accessibleName = {},
+                                 .role = AccessibleRole::Picture};
+
+// Disabled: the operator reads it, discovery alone chooses its item.
+constexpr ControlLayout kStatusBox{.id = ControlId::ComboBox1,
+                                   .name = "ComboBox1",
+                                   .kind = ControlKind::DropDownList,
+                                   .rect = {635, 166, 155, 24},
+                                   .fontPixels = 13,
+                                   .textColour = kBlack,
+                                   .opaque = true,
+                                   .background = kWhite,
+                                   .itemHeight = 0,
+                                   .focusOrder = 0,
+                                   .centred = false,
+                                   .enabled = false,
+                                   .accessibleName = "Verbindung",
+                                   .role = AccessibleRole::ComboBox};
 
 // In stacking order: a later control lies over an earlier one.
 constexpr std::array kControls{
@@ -120,15 +120,15 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const WindowSpec& MainWindowSpec() {
+const WindowLayout& MainWindowLayout() {
     return kMainWindow;
 }
 
-std::span<const ControlSpec> Controls() {
+std::span<const ControlLayout> Controls() {
     return kControls;
 }
 
-const ControlSpec& Control(ControlId id) {
+const ControlLayout& Control(ControlId id) {
     return kControls[static_cast<std::size_t>(id)];
 }
 

@@ -48,7 +48,7 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-struct ControlSpec {
+struct ControlLayout {
     ControlId id;
     std::string_view name;  // the control's short name, "lbh"
     ControlKind kind;
@@ -65,7 +65,7 @@ struct ControlSpec {
     AccessibleRole role;
 };
 
-struct WindowSpec {
+struct WindowLayout {
     std::string_view title;
     int clientWidth;
     int clientHeight;
@@ -76,9 +76,9 @@ struct WindowSpec {
 
 inline constexpr int kDesignDpi = 96;
 
-const WindowSpec& MainWindowSpec();
-std::span<const ControlSpec> Controls();
-const ControlSpec& Control(ControlId id);
+const WindowLayout& MainWindowLayout();
+std::span<const ControlLayout> Controls();
+const ControlLayout& Control(ControlId id);
 
 // The table is designed for 96 dpi; at another resolution the whole layout, its fonts and the
 // artwork grow by dpi / 96, so the controls stay over the picture.

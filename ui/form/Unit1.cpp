@@ -14,8 +14,8 @@ namespace {
 constexpr std::array kHoverLabels{ControlId::LStart, ControlId::LPAUSE, ControlId::LSTOp};
 
 int VisibleRows(ControlId list) {
-    const ControlSpec& spec = Control(list);
-    return spec.rect.height / spec.itemHeight;
+    const ControlLayout& entry = Control(list);
+    return entry.rect.height / entry.itemHeight;
 }
 
 }  // namespace

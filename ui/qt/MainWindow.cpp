@@ -22,35 +22,35 @@ QColor ToQColor(Rgb colour) {
 }
 
 QFont Arial(int pixelSize) {
-    QFont font(FromCoreText(MainWindowSpec().fontFamily));
+    QFont font(FromCoreText(MainWindowLayout().fontFamily));
     font.setPixelSize(pixelSize);
     return font;
 }
 
 // Name, place, font and accessible name, as the control table has them.
-void Place(QWidget* widget, const ControlSpec& spec) {
-    widget->setObjectName(FromCoreText(spec.name));
-    widget->setGeometry(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
-    widget->setFont(Arial(spec.fontPixels));
-    widget->setAccessibleName(FromCoreText(spec.accessibleName));
-    widget->setEnabled(spec.enabled);
+void Place(QWidget* widget, const ControlLayout& entry) {
+    widget->setObjectName(FromCoreText(entry.name));
+    widget->setGeometry(entry.rect.left, entry.rect.top, entry.rect.width, entry.rect.height);
+    widget->setFont(Arial(entry.fontPixels));
+    widget->setAccessibleName(FromCoreText(entry.accessibleName));
+    widget->setEnabled(entry.enabled);
 }
 
-void StyleLabel(QLabel* label, const ControlSpec& spec) {
+void StyleLabel(QLabel* label, const ControlLayout& entry) {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(spec.textColour));
+    palette.setColor(QPalette::WindowText, ToQColor(entry.textColour));
     label->setPalette(palette);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    if (spec.centred) {
+    if (entry.centred) {
         label->setAlignment(Qt::AlignCenter);
     }
 }
 
-void StyleList(ListBox* list, const ControlSpec& spec) {
-    list->SetItemHeight(spec.itemHeight);
+void StyleList(ListBox* list, const ControlLayout& entry) {
+    list->SetItemHeight(entry.itemHeight);
     list->setStyleSheet(
         QStringLiteral("QListWidget { background: %1; color: %2; border: none; }")
-            .arg(ToQColor(spec.background).name(), ToQColor(spec.textColour).name()));
+            .arg(ToQColor(entry.background).name(), ToQColor(entry.textColour).name()));
 }
 
 void StyleStatusBox(QComboBox* box) {
@@ -92,15 +92,15 @@ MainWindow::MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dial
 MainWindow::~MainWindow() {
     // The controls outlive the form: QWidget deletes them later, and a list that loses the focus
     // on its way out must not reach the form any more.
-    for (const ControlSpec& spec : Controls()) {
-        Widget(spec.id)->disconnect(this);
+    for (const ControlLayout& entry : Controls()) {
+        Widget(entry.id)->disconnect(this);
     }
     Timer1->disconnect(this);
     Timer2->disconnect(this);
 }
 
 void MainWindow::LayOutControls() {
-    const WindowSpec& window = MainWindowSpec();
+    const WindowLayout& window = MainWindowLayout();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FromCoreText(window.title));
     setWindowIcon(ProgramIcon());
@@ -109,12 +109,12 @@ void MainWindow::LayOutControls() {
     setFixedSize(window.clientWidth, window.clientHeight);
     setFont(Arial(window.fontPixels));
 
-    for (const ControlSpec& spec : Controls()) {
-        Place(Widget(spec.id), spec);
-        if (auto* label = qobject_cast<QLabel*>(Widget(spec.id))) {
-            StyleLabel(label, spec);
-        } else if (auto* list = qobject_cast<ListBox*>(Widget(spec.id))) {
-            StyleList(list, spec);
+    for (const ControlLayout& entry : Controls()) {
+        Place(Widget(entry.id), entry);
+        if (auto* label = qobject_cast<QLabel*>(Widget(entry.id))) {
+            StyleLabel(label, entry);
+        } else if (auto* list = qobject_cast<ListBox*>(Widget(entry.id))) {
+            StyleList(list, entry);
         }
     }
     // The tooltips tell a programme's steps and the colour now; they are wanted also while the
@@ -129,13 +129,13 @@ void MainWindow::LayOutControls() {
     Image1->setPalette(plain);
     StyleStatusBox(ComboBox1);
 
-    std::vector<const ControlSpec*> focusChain;
-    for (const ControlSpec& spec : Controls()) {
-        if (spec.focusOrder > 0) {
-            focusChain.push_back(&spec);
+    std::vector<const ControlLayout*> focusChain;
+    for (const ControlLayout& entry : Controls()) {
+        if (entry.focusOrder > 0) {
+            focusChain.push_back(&entry);
         }
     }
-    std::ranges::sort(focusChain, {}, &ControlSpec::focusOrder);
+    std::ranges::sort(focusChain, {}, &ControlLayout::focusOrder);
     for (std::size_t i = 1; i < focusChain.size(); ++i) {
         setTabOrder(Widget(focusChain[i - 1]->id), Widget(focusChain[i]->id));
     }

@@ -106,7 +106,7 @@ void Artwork::Release() {
 
 void Artwork::Render(HINSTANCE instance, int dpi) {
     Release();
-    const WindowSpec& window = MainWindowSpec();
+    const WindowLayout& window = MainWindowLayout();
     const int width = ScaledToDpi(window.clientWidth, dpi);
     const int height = ScaledToDpi(window.clientHeight, dpi);
     BITMAPINFO info{};

@@ -26,8 +26,8 @@ constexpr std::chrono::milliseconds kPollInterval{2000};
 constexpr int kComboListRows = 6;
 
 // A drop-down list's window height includes its list.
-int WindowHeight(const ControlSpec& spec, const Rect& rect) {
-    return spec.kind == ControlKind::DropDownList ? rect.height * kComboListRows : rect.height;
+int WindowHeight(const ControlLayout& entry, const Rect& rect) {
+    return entry.kind == ControlKind::DropDownList ? rect.height * kComboListRows : rect.height;
 }
 
 UINT_PTR TimerIdOf(TimerId timer) {
@@ -55,8 +55,8 @@ struct ControlClass {
     DWORD style;
 };
 
-ControlClass ClassOf(const ControlSpec& spec) {
-    switch (spec.kind) {
+ControlClass ClassOf(const ControlLayout& entry) {
+    switch (entry.kind) {
         case ControlKind::ListBox:
             return {L"LISTBOX", WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
                                     LBS_NOINTEGRALHEIGHT};
@@ -78,7 +78,7 @@ ControlClass ClassOf(const ControlSpec& spec) {
 
 MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver) : instance_(instance) {
     RegisterWindowClass(instance, WindowProcedure);
-    const std::wstring title = WideFromCoreText(MainWindowSpec().title);
+    const std::wstring title = WideFromCoreText(MainWindowLayout().title);
     window_ = CreateWindowExW(0, FARB_WINDOW_CLASS, title.c_str(), kWindowStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -87,9 +87,9 @@ MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver) : instance_(instanc
     artwork_.Render(instance_, dpi_);
     CreateControls();
 
-    const WindowSpec& spec = MainWindowSpec();
-    const SIZE frame = FrameSize(ScaledToDpi(spec.clientWidth, dpi_),
-                                 ScaledToDpi(spec.clientHeight, dpi_), kWindowStyle, dpi_);
+    const WindowLayout& entry = MainWindowLayout();
+    const SIZE frame = FrameSize(ScaledToDpi(entry.clientWidth, dpi_),
+                                 ScaledToDpi(entry.clientHeight, dpi_), kWindowStyle, dpi_);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -118,32 +118,32 @@ void MainWindow::Show() {
 }
 
 void MainWindow::CreateControls() {
-    const std::span<const ControlSpec> specs = Controls();
-    for (std::size_t index = 0; index < specs.size(); ++index) {
-        const ControlSpec& spec = specs[index];
-        if (spec.kind == ControlKind::Picture) {
+    const std::span<const ControlLayout> entries = Controls();
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const ControlLayout& entry = entries[index];
+        if (entry.kind == ControlKind::Picture) {
             continue;  // the client area itself
         }
-        const ControlClass control = ClassOf(spec);
+        const ControlClass control = ClassOf(entry);
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | control.style |
-                            (spec.focusOrder > 0 ? WS_TABSTOP : 0);
+                            (entry.focusOrder > 0 ? WS_TABSTOP : 0);
         // A hot spot's window text is its name for assistive technology; it shows nowhere.
-        const std::wstring text = WideFromCoreText(spec.accessibleName);
+        const std::wstring text = WideFromCoreText(entry.accessibleName);
         // Made in place: moving each control afterwards would cost a round trip apiece.
-        const Rect rect = ScaledToDpi(spec.rect, dpi_);
+        const Rect rect = ScaledToDpi(entry.rect, dpi_);
         HWND child = CreateWindowExW(0, control.name, text.c_str(), style, rect.left, rect.top,
-                                     rect.width, WindowHeight(spec, rect), window_,
+                                     rect.width, WindowHeight(entry, rect), window_,
                                      reinterpret_cast<HMENU>(FARB_FIRST_CONTROL_ID + index),
                                      instance_, nullptr);
         controls_[index] = child;
-        Configure(child, spec, rect);
-        EnableWindow(child, spec.enabled);
-        NameForAssistiveTechnology(child, spec.accessibleName);
-        if (spec.kind == ControlKind::ListBox) {
+        Configure(child, entry, rect);
+        EnableWindow(child, entry.enabled);
+        NameForAssistiveTechnology(child, entry.accessibleName);
+        if (entry.kind == ControlKind::ListBox) {
             SetWindowSubclass(child, ListProcedure, index, reinterpret_cast<DWORD_PTR>(this));
-        } else if (spec.kind == ControlKind::HotSpot) {
+        } else if (entry.kind == ControlKind::HotSpot) {
             SetWindowSubclass(child, HotSpotProcedure, index, reinterpret_cast<DWORD_PTR>(this));
-        } else if (spec.kind == ControlKind::Label) {
+        } else if (entry.kind == ControlKind::Label) {
             // The white labels lie over the hot spots they name.
             SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
@@ -155,12 +155,12 @@ void MainWindow::LayOut(int dpi) {
     std::map<int, HFONT> oldFonts;
     oldFonts.swap(fonts_);
     artwork_.Render(instance_, dpi);
-    for (const ControlSpec& spec : Controls()) {
-        if (HWND control = Of(spec.id)) {
-            const Rect rect = ScaledToDpi(spec.rect, dpi);
+    for (const ControlLayout& entry : Controls()) {
+        if (HWND control = Of(entry.id)) {
+            const Rect rect = ScaledToDpi(entry.rect, dpi);
             SetWindowPos(control, nullptr, rect.left, rect.top, rect.width,
-                         WindowHeight(spec, rect), SWP_NOZORDER | SWP_NOACTIVATE);
-            Configure(control, spec, rect);
+                         WindowHeight(entry, rect), SWP_NOZORDER | SWP_NOACTIVATE);
+            Configure(control, entry, rect);
         }
     }
     for (const auto& [pixels, font] : oldFonts) {
@@ -169,15 +169,15 @@ void MainWindow::LayOut(int dpi) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-void MainWindow::Configure(HWND control, const ControlSpec& spec, const Rect& rect) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.fontPixels)), FALSE);
-    if (spec.kind == ControlKind::ListBox) {
-        SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaledToDpi(spec.itemHeight, dpi_));
-    } else if (spec.kind == ControlKind::DropDownList) {
+void MainWindow::Configure(HWND control, const ControlLayout& entry, const Rect& rect) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(entry.fontPixels)), FALSE);
+    if (entry.kind == ControlKind::ListBox) {
+        SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaledToDpi(entry.itemHeight, dpi_));
+    } else if (entry.kind == ControlKind::DropDownList) {
         FitComboHeight(control, rect.height);
     }
     if (toolTip_) {
-        TTTOOLINFOW tool = ToolOf(spec.id);
+        TTTOOLINFOW tool = ToolOf(entry.id);
         SendMessageW(toolTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
@@ -199,7 +199,7 @@ void MainWindow::FitComboHeight(HWND combo, int height) {
 HFONT MainWindow::Font(int designPixels) {
     HFONT& font = fonts_[designPixels];
     if (!font) {
-        const std::wstring family = WideFromCoreText(MainWindowSpec().fontFamily);
+        const std::wstring family = WideFromCoreText(MainWindowLayout().fontFamily);
         // A negative height asks for the character height, the pixel size of the table.
         font = CreateFontW(-ScaledToDpi(designPixels, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                            FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -208,14 +208,14 @@ HFONT MainWindow::Font(int designPixels) {
     return font;
 }
 
-const ControlSpec* MainWindow::SpecOf(HWND control) const {
+const ControlLayout* MainWindow::LayoutOf(HWND control) const {
     const int index = GetDlgCtrlID(control) - FARB_FIRST_CONTROL_ID;
-    const std::span<const ControlSpec> specs = Controls();
-    if (index < 0 || static_cast<std::size_t>(index) >= specs.size() ||
-        Of(specs[index].id) != control) {
+    const std::span<const ControlLayout> entries = Controls();
+    if (index < 0 || static_cast<std::size_t>(index) >= entries.size() ||
+        Of(entries[index].id) != control) {
         return nullptr;
     }
-    return &specs[index];
+    return &entries[index];
 }
 
 void MainWindow::SetText(ControlId control, const std::string& text) {
@@ -328,10 +328,10 @@ bool MainWindow::NameIsCut(HWND list, int item) const {
 // A list or hot spot is its own tool. A label passes the mouse through to the window and the
 // disabled status box gets none, so for them the tool is their rectangle of the window.
 TTTOOLINFOW MainWindow::ToolOf(ControlId control) const {
-    const ControlSpec& spec = Control(control);
+    const ControlLayout& entry = Control(control);
     const bool ownMouse =
-        spec.enabled && (spec.kind == ControlKind::ListBox || spec.kind == ControlKind::HotSpot);
-    const Rect rect = ScaledToDpi(spec.rect, dpi_);
+        entry.enabled && (entry.kind == ControlKind::ListBox || entry.kind == ControlKind::HotSpot);
+    const Rect rect = ScaledToDpi(entry.rect, dpi_);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_SUBCLASS | (ownMouse ? TTF_IDISHWND : 0);
@@ -430,20 +430,20 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CTLCOLORLISTBOX:
-            if (const ControlSpec* spec = SpecOf(reinterpret_cast<HWND>(lParam));
-                spec && spec->kind == ControlKind::ListBox) {
-                SetBkColor(reinterpret_cast<HDC>(wParam), ColourOf(spec->background));
+            if (const ControlLayout* entry = LayoutOf(reinterpret_cast<HWND>(lParam));
+                entry && entry->kind == ControlKind::ListBox) {
+                SetBkColor(reinterpret_cast<HDC>(wParam), ColourOf(entry->background));
                 return reinterpret_cast<LRESULT>(listBrush_);
             }
             break;
         case WM_MEASUREITEM: {
             auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            const ControlSpec& spec =
+            const ControlLayout& entry =
                 Controls()[static_cast<std::size_t>(measure.CtlID - FARB_FIRST_CONTROL_ID)];
             // For the status box a first guess, which FitComboHeight corrects.
-            measure.itemHeight = spec.kind == ControlKind::ListBox
-                                     ? ScaledToDpi(spec.itemHeight, dpi_)
-                                     : ScaledToDpi(spec.fontPixels, dpi_) + 4;
+            measure.itemHeight = entry.kind == ControlKind::ListBox
+                                     ? ScaledToDpi(entry.itemHeight, dpi_)
+                                     : ScaledToDpi(entry.fontPixels, dpi_) + 4;
             return TRUE;
         }
         case WM_NOTIFY:
@@ -463,9 +463,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DPICHANGED: {
             LayOut(HIWORD(wParam));
-            const WindowSpec& spec = MainWindowSpec();
-            const SIZE frame = FrameSize(ScaledToDpi(spec.clientWidth, dpi_),
-                                         ScaledToDpi(spec.clientHeight, dpi_), kWindowStyle, dpi_);
+            const WindowLayout& entry = MainWindowLayout();
+            const SIZE frame = FrameSize(ScaledToDpi(entry.clientWidth, dpi_),
+                                         ScaledToDpi(entry.clientHeight, dpi_), kWindowStyle, dpi_);
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(window_, nullptr, suggested->left, suggested->top, frame.cx, frame.cy,
                          SWP_NOZORDER | SWP_NOACTIVATE);

@@ -60,17 +60,17 @@ class MainWindow : public FormFrontEnd {
     void CreateControls();
     // A new screen resolution: every control, font and the artwork anew.
     void LayOut(int dpi);
-    void Configure(HWND control, const ControlSpec& spec, const Rect& rect);
+    void Configure(HWND control, const ControlLayout& entry, const Rect& rect);
     void FitComboHeight(HWND combo, int height);
     HFONT Font(int designPixels);
     void DrawItem(const DRAWITEMSTRUCT& item);
-    void DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec);
+    void DrawLabel(const DRAWITEMSTRUCT& item, const ControlLayout& entry);
     TTTOOLINFOW ToolOf(ControlId control) const;
     HWND ToolTipWindow();
     void ShowItemTip(ControlId list, int item);
     bool NameIsCut(HWND list, int item) const;
     HWND Of(ControlId control) const { return controls_[static_cast<std::size_t>(control)]; }
-    const ControlSpec* SpecOf(HWND control) const;
+    const ControlLayout* LayoutOf(HWND control) const;
 
     HINSTANCE instance_;
     HWND window_ = nullptr;

@@ -6,15 +6,15 @@
 namespace farb {
 
 void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
-    const ControlSpec* spec = SpecOf(item.hwndItem);
-    if (!spec) {
+    const ControlLayout* entry = LayoutOf(item.hwndItem);
+    if (!entry) {
         return;
     }
-    if (!spec->opaque) {
+    if (!entry->opaque) {
         // A hot spot has nothing of its own: the picture button in the artwork shows through.
         artwork_.PaintBehind(item.hDC, item.hwndItem, item.rcItem);
-        if (spec->kind == ControlKind::Label) {
-            DrawLabel(item, *spec);
+        if (entry->kind == ControlKind::Label) {
+            DrawLabel(item, *entry);
         } else if (item.itemState & ODS_FOCUS) {
             // Only Tab gives a hot spot the focus: a press never does.
             RECT mark = item.rcItem;
@@ -23,14 +23,14 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
         }
         return;
     }
-    const bool list = spec->kind == ControlKind::ListBox;
+    const bool list = entry->kind == ControlKind::ListBox;
     const bool selected = list && (item.itemState & ODS_SELECTED);
     if (selected) {
         FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
     } else if (list) {
         FillRect(item.hDC, &item.rcItem, listBrush_);
     } else {
-        SetBkColor(item.hDC, ColourOf(spec->background));
+        SetBkColor(item.hDC, ColourOf(entry->background));
         ExtTextOutW(item.hDC, 0, 0, ETO_OPAQUE, &item.rcItem, nullptr, 0, nullptr);
     }
     if (item.itemID == static_cast<UINT>(-1)) {
@@ -48,7 +48,7 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     RECT area = item.rcItem;
     area.left += ScaledToDpi(3, dpi_);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, ColourOf(spec->textColour));
+    SetTextColor(item.hDC, ColourOf(entry->textColour));
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (list && (item.itemState & ODS_FOCUS)) {
@@ -56,16 +56,16 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     }
 }
 
-void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item, const ControlSpec& spec) {
+void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item, const ControlLayout& entry) {
     const LRESULT length = SendMessageW(item.hwndItem, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(SendMessageW(item.hwndItem, WM_GETTEXT, text.size(),
                                                       reinterpret_cast<LPARAM>(text.data()))));
     RECT area = item.rcItem;
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, ColourOf(spec.textColour));
+    SetTextColor(item.hDC, ColourOf(entry.textColour));
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (spec.centred ? DT_CENTER : DT_LEFT));
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (entry.centred ? DT_CENTER : DT_LEFT));
 }
 
 }  // namespace farb

@@ -5,9 +5,9 @@
 
 #include "Accessibility.h"
 #include "ControlTable.h"
+#include "CoreText.h"
 #include "Dpi.h"
 #include "LampWindowIds.h"
-#include "CoreText.h"
 #include "ResourceIds.h"
 
 namespace farb {
@@ -133,7 +133,7 @@ void VirtualLampWindow::MakeFonts() {
     font_ = CreateFontIndirectW(&face);
     // The colour's name in the main window's typeface: every Windows has its bold (Wine's Tahoma
     // draws bold as regular).
-    const std::wstring family = Wide(MainWindowSpec().fontFamily);
+    const std::wstring family = Wide(MainWindowLayout().fontFamily);
     family.copy(face.lfFaceName, LF_FACESIZE - 1);
     face.lfFaceName[std::min<std::size_t>(family.size(), LF_FACESIZE - 1)] = L'\0';
     face.lfHeight = -MulDiv(kLargeTextPixels, dpi_, 96);
