@@ -165,6 +165,152 @@ TEST_F(FormTest, KeysMoveAtTheirReleaseOnlyInTheListThatSawThePress) {
     EXPECT_EQ(frontEnd_.items[ControlId::lbg].size(), 19u);
 }
 
+// Keys that choose nothing change nothing, in every state of the treatment: a key whose press
+// another control saw (Tab from Stop), Space, Enter and Shift, and an arrow at the list's end.
+TEST_F(FormTest, KeysThatMoveNoSelectionRunNoOperationInAnyState) {
+    struct Setup {
+        const char* state;
+        void (*reach)(TForm1&);
+    };
+    const Setup setups[] = {
+        {"nothing chosen", [](TForm1&) {}},
+        {"ready", [](TForm1& form) { form.lbgMouseDown(MouseButton::Left, 15); }},
+        {"running",
+         [](TForm1& form) {
+             form.lbgMouseDown(MouseButton::Left, 15);
+             form.Shape1MouseDown(MouseButton::Left);
+             form.Timer1Timer();
+         }},
+        {"paused",
+         [](TForm1& form) {
+             form.lbgMouseDown(MouseButton::Left, 15);
+             form.Shape1MouseDown(MouseButton::Left);
+             form.Shape3MouseDown(MouseButton::Left);
+         }},
+        {"ended", [](TForm1& form) {
+             form.lbhMouseDown(MouseButton::Left, 3);   // Bewegungsapparat
+             form.lbgMouseDown(MouseButton::Left, 13);  // Muskeldystrophie, 0 minutes
+             form.Shape1MouseDown(MouseButton::Left);
+             form.Timer1Timer();
+         }}};
+    const KeyStroke unmoving[] = {{' ', ListMove::None, ' '},
+                                  {13, ListMove::None, '\r'},
+                                  {16, ListMove::None, 0},
+                                  {9, ListMove::None, '\t'}};
+    for (const Setup& setup : setups) {
+        SCOPED_TRACE(setup.state);
+        SimulatedDriver driver;
+        const int lamp = driver.Plug("TTL232R", "FT1", LampKind::BinaryLamp);
+        RecordingFrontEnd frontEnd;
+        TForm1 form(frontEnd, driver, [](std::chrono::milliseconds) {});
+        setup.reach(form);
+        const auto state = form.Treatment().State();
+        const RecordingFrontEnd before = frontEnd;
+        const auto bytes = driver.BytesReceivedBy(lamp);
+        for (const KeyStroke& key : unmoving) {
+            form.lbhKeyDown(key);
+            form.lbhKeyUp(key.code);
+            form.lbgKeyDown(key);
+            form.lbgKeyUp(key.code);
+        }
+        form.lbhKeyUp(9);  // Tab pressed on Stop, released in the category list
+        form.lbgKeyUp(9);  // and on to the programme list
+        const KeyStroke down{40, ListMove::Down, 0};
+        if (form.Selection(ControlId::lbg) == 15 || form.Selection(ControlId::lbg) == 13) {
+            form.lbgKeyDown(down);  // the last programme: Down moves nowhere
+            form.lbgKeyUp(down.code);
+        }
+        EXPECT_EQ(form.Treatment().State(), state);
+        EXPECT_EQ(driver.BytesReceivedBy(lamp), bytes);
+        EXPECT_EQ(frontEnd.texts, before.texts);
+        EXPECT_EQ(frontEnd.selection, before.selection);
+        EXPECT_EQ(frontEnd.items, before.items);
+        EXPECT_EQ(frontEnd.timers, before.timers);
+    }
+}
+
+TEST_F(FormTest, AKeyThatMovesTheSelectionOfARunningTreatmentStillChooses) {
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    form_.Shape1MouseDown(MouseButton::Left);
+    Type(&TForm1::lbgKeyDown, &TForm1::lbgKeyUp, kDown);
+    EXPECT_EQ(form_.Treatment().State(), TreatmentState::Ready);
+    EXPECT_EQ(Text(ControlId::lt), "17:00");  // Abzess
+    form_.Shape1MouseDown(MouseButton::Left);
+    Type(&TForm1::lbhKeyDown, &TForm1::lbhKeyUp, kDown);
+    EXPECT_EQ(form_.Treatment().State(), TreatmentState::NothingChosen);
+    ASSERT_FALSE(frontEnd_.items[ControlId::lbg].empty());
+    EXPECT_EQ(frontEnd_.items[ControlId::lbg].front(), "Grippe");
+}
+
+// The machine is held awake exactly while the countdown runs, and the task bar follows it.
+TEST_F(FormTest, TheMachineStaysAwakeOnlyWhileTheTreatmentRuns) {
+    using P = TreatmentProgress;
+    form_.lbgMouseDown(MouseButton::Left, 0);  // 19 minutes
+    EXPECT_TRUE(frontEnd_.awake.empty());
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.Timer1Timer();
+    form_.Shape3MouseDown(MouseButton::Left);
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.Shape2MouseDown(MouseButton::Left);
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.lbgMouseDown(MouseButton::Left, 1);  // another programme stops it
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.lbhMouseDown(MouseButton::Left, 1);  // another category too
+    EXPECT_EQ(frontEnd_.awake,
+              (std::vector<bool>{true, false, true, false, true, false, true, false}));
+    EXPECT_EQ(frontEnd_.progress, (std::vector<P>{{ProgressState::Running, 0, 1140},
+                                                  {ProgressState::Running, 1, 1140},
+                                                  {ProgressState::Paused, 1, 1140},
+                                                  {ProgressState::Running, 1, 1140},
+                                                  {},
+                                                  {ProgressState::Running, 0, 1140},
+                                                  {},
+                                                  {ProgressState::Running, 0, 1020},
+                                                  {}}));
+
+    form_.lbgMouseDown(MouseButton::Left, 0);  // Grippe, 13 minutes
+    form_.Shape1MouseDown(MouseButton::Left);
+    for (int tick = 0; tick < 13 * 60 + 3; ++tick) {
+        form_.Timer1Timer();
+    }
+    EXPECT_EQ(frontEnd_.announced, std::vector<std::string>{"Grippe"});
+    EXPECT_EQ(frontEnd_.awake.back(), false);
+    EXPECT_EQ(frontEnd_.progress.back(), P{});
+    EXPECT_EQ(frontEnd_.progress[frontEnd_.progress.size() - 2],
+              (P{ProgressState::Running, 779, 780}));
+}
+
+TEST_F(FormTest, ASleepPausesARunningTreatmentAndNothingElse) {
+    form_.SystemSuspend();  // nothing chosen
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    form_.SystemSuspend();  // ready
+    EXPECT_EQ(Text(ControlId::Label1), "Behandlungsdauer");
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.Timer1Timer();
+    const std::size_t sent = LampBytes().size();
+    form_.SystemSuspend();
+    EXPECT_EQ(Text(ControlId::Label1), "Pause");
+    EXPECT_FALSE(frontEnd_.timers[TimerId::Timer1]);
+    EXPECT_EQ(LampBytes().size(), sent + 2);
+    EXPECT_EQ(LastByte(), 0x4B);
+    EXPECT_EQ(frontEnd_.awake.back(), false);
+    EXPECT_EQ(frontEnd_.progress.back(), (TreatmentProgress{ProgressState::Paused, 1, 1140}));
+    form_.SystemSuspend();  // paused already: no second off command
+    EXPECT_EQ(LampBytes().size(), sent + 2);
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.Timer1Timer();
+    EXPECT_EQ(Text(ControlId::lt), "18:58");
+}
+
+TEST_F(FormTest, ClosingReleasesTheMachineAndTheTaskBar) {
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.FormClose();
+    EXPECT_EQ(LastByte(), 0x4B);
+    EXPECT_EQ(frontEnd_.awake, (std::vector<bool>{true, false}));
+    EXPECT_EQ(frontEnd_.progress.back(), TreatmentProgress{});
+}
+
 TEST_F(FormTest, ProgrammeTooltipsTellEveryStepAndTheTotal) {
     EXPECT_EQ(frontEnd_.itemTips[ControlId::lbg][0],
               "gr\xFCn 5 Min. \xB7 gelb 3 Min. \xB7 orange 3 Min. \xB7 gelb 3 Min. \xB7 gr\xFCn 5 "

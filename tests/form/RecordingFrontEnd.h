@@ -33,6 +33,9 @@ class RecordingFrontEnd : public FormFrontEnd {
     void Close() override { closed = true; }
     void AskForAttention() override { ++attentionRequests; }
     void PlayNotificationSound() override { ++sounds; }
+    void AnnounceEnd(const std::string& programme) override { announced.push_back(programme); }
+    void KeepAwake(bool on) override { awake.push_back(on); }
+    void ShowProgress(const TreatmentProgress& shown) override { progress.push_back(shown); }
 
     bool Visible(ControlId control) const { return visible_.at(control); }
 
@@ -48,6 +51,9 @@ class RecordingFrontEnd : public FormFrontEnd {
     bool closed = false;
     int attentionRequests = 0;
     int sounds = 0;
+    std::vector<std::string> announced;
+    std::vector<bool> awake;  // every change, in order
+    std::vector<TreatmentProgress> progress;
 
   private:
     std::map<ControlId, bool> visible_;

@@ -9,6 +9,17 @@ namespace farb {
 
 enum class TimerId { Timer1, Timer2 };
 
+// What the program's task-bar button shows of the treatment.
+enum class ProgressState { None, Running, Paused };
+
+struct TreatmentProgress {
+    ProgressState state = ProgressState::None;
+    int elapsedSeconds = 0;
+    int totalSeconds = 0;  // more than 0 unless state is None
+
+    bool operator==(const TreatmentProgress&) const = default;
+};
+
 // The one port through which the form speaks to its toolkit. Every text is Latin-1; the front
 // end converts it at the boundary.
 class FormFrontEnd {
@@ -39,6 +50,15 @@ class FormFrontEnd {
     virtual void AskForAttention() = 0;
     // The system's notification sound, once.
     virtual void PlayNotificationSound() = 0;
+    // The countdown of `programme` reached 0:00: a desktop notification, where the desktop has
+    // them.
+    virtual void AnnounceEnd(const std::string& programme) = 0;
+
+    // While on, the system is asked not to suspend on idle; the screen may still blank and lock.
+    // The form switches it only when it changes.
+    virtual void KeepAwake(bool on) = 0;
+    // Sent only when it changes.
+    virtual void ShowProgress(const TreatmentProgress& progress) = 0;
 };
 
 }  // namespace farb

@@ -63,7 +63,8 @@ int SelectionAfterKey(int selected, const std::vector<std::string>& items, const
     if (key.move != ListMove::None) {
         return Moved(selected, static_cast<int>(items.size()), key.move, rows);
     }
-    if (key.character != 0) {
+    // Only the empty heading begins with a space: Space would only ever jump there.
+    if (key.character != 0 && key.character != ' ') {
         return NextStartingWith(selected, items, key.character);
     }
     return selected;

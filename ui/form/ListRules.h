@@ -13,9 +13,9 @@ namespace farb {
 int SelectionAfterPress(int selected, MouseButton button, int item);
 
 // `rows` is how many items the list shows at once. Arrows step, Page keys move by a page, Home
-// and End jump; a typed character selects the next item that begins with it. From no selection
-// every move selects the first item (End the last), so Tab into a list and Down chooses its
-// first entry.
+// and End jump; a typed character other than Space selects the next item that begins with it.
+// From no selection every move selects the first item (End the last), so Tab into a list and
+// Down chooses its first entry.
 int SelectionAfterKey(int selected, const std::vector<std::string>& items, const KeyStroke& key,
                       int rows);
 

@@ -1,6 +1,9 @@
 #include "Unit1.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 
 #include "CategoryList.h"
 #include "FormTexts.h"
@@ -68,6 +71,7 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::FormClose() {
+    closed_ = true;
     RunEvent([this] { control_.CloseTreatment(); });
 }
 
@@ -100,13 +104,15 @@ void TForm1::lbgKeyDown(const KeyStroke& key) {
 }
 
 void TForm1::lbhKeyUp(int keyCode) {
-    ListKeyUp(lbh_, keyCode);
-    RunEvent([this] { control_.SelectCategory(); });
+    if (ListKeyUp(lbh_, keyCode)) {
+        RunEvent([this] { control_.SelectCategory(); });
+    }
 }
 
 void TForm1::lbgKeyUp(int keyCode) {
-    ListKeyUp(lbg_, keyCode);
-    RunEvent([this] { control_.SelectProgram(); });
+    if (ListKeyUp(lbg_, keyCode)) {
+        RunEvent([this] { control_.SelectProgram(); });
+    }
 }
 
 void TForm1::lbhExit() {
@@ -149,6 +155,12 @@ void TForm1::Image1MouseMove(int x, int y) {
     ShowOnlyHoverLabel(ControlId::Image1);
 }
 
+void TForm1::SystemSuspend() {
+    if (control_.State() == TreatmentState::Running) {
+        RunEvent([this] { control_.PauseTreatment(); });
+    }
+}
+
 int TForm1::Selection(ControlId list) const {
     return list == ControlId::lbh ? lbh_.selected : lbg_.selected;
 }
@@ -161,14 +173,15 @@ void TForm1::ListMouseDown(ListState& list, MouseButton button, int item) {
     Select(list, SelectionAfterPress(list.selected, button, item < list.count ? item : -1));
 }
 
-void TForm1::ListKeyUp(ListState& list, int keyCode) {
-    // A key pressed in another control and released here moves nothing.
+bool TForm1::ListKeyUp(ListState& list, int keyCode) {
     const auto press = list.keysDown.extract(keyCode);
     if (press.empty()) {
-        return;
+        return false;
     }
     const auto& items = list.id == ControlId::lbh ? categoryNames_ : programNames_;
+    const int before = list.selected;
     Select(list, SelectionAfterKey(list.selected, items, press.mapped(), VisibleRows(list.id)));
+    return list.selected != before;
 }
 
 void TForm1::SetItems(ListState& list, const std::vector<std::string>& items) {
@@ -236,6 +249,32 @@ void TForm1::RunEvent(Operation&& operation) {
     }
     ShowOpenFailure();
     ShowCountdownTip();
+    ShowTreatmentProgress();
+}
+
+void TForm1::ShowTreatmentProgress() {
+    const TreatmentState state = closed_ ? TreatmentState::NothingChosen : control_.State();
+    const int row = lbg_.selected;
+    const bool chosen = row >= 0 && row < control_.Steps().ProgramCount();
+    const std::int64_t total = chosen ? std::int64_t{control_.Steps().ProgramTotals(row)} * 60 : 0;
+    TreatmentProgress progress;
+    if ((state == TreatmentState::Running || state == TreatmentState::Paused) && total > 0 &&
+        total <= std::numeric_limits<int>::max()) {
+        progress.state =
+            state == TreatmentState::Running ? ProgressState::Running : ProgressState::Paused;
+        progress.totalSeconds = static_cast<int>(total);
+        progress.elapsedSeconds = static_cast<int>(
+            std::clamp<std::int64_t>(total - control_.RemainingSeconds(), 0, total));
+    }
+    if (progress != progress_) {
+        progress_ = progress;
+        frontEnd_.ShowProgress(progress);
+    }
+    const bool awake = state == TreatmentState::Running;
+    if (awake != keptAwake_) {
+        keptAwake_ = awake;
+        frontEnd_.KeepAwake(awake);
+    }
 }
 
 void TForm1::View::SetTimeText(const std::string& text) {
@@ -258,6 +297,10 @@ void TForm1::View::ShowProgramList(const std::vector<std::string>& names) {
 void TForm1::View::AskForAttention() {
     form_.frontEnd_.AskForAttention();
     form_.frontEnd_.PlayNotificationSound();
+    const int row = form_.lbg_.selected;
+    if (row >= 0 && row < static_cast<int>(form_.programNames_.size())) {
+        form_.frontEnd_.AnnounceEnd(form_.programNames_[row]);
+    }
 }
 
 void TForm1::Timer::SetTreatmentTimer(bool on) {

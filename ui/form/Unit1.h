@@ -38,7 +38,9 @@ class TForm1 {
     void lbhMouseDown(MouseButton button, int item);
     void lbgMouseDown(MouseButton button, int item);
     // A key's press records its move and character; its release, matched by code, moves the
-    // selection and runs the list's operation. Auto-repeated presses and releases are not sent.
+    // selection and, when it moved, runs the list's operation. A key pressed elsewhere (Tab from
+    // the previous control) or one that moves nothing (Space, Enter, Down on the last item)
+    // changes nothing. Auto-repeated presses and releases are not sent.
     void lbhKeyDown(const KeyStroke& key);
     void lbgKeyDown(const KeyStroke& key);
     void lbhKeyUp(int keyCode);
@@ -55,6 +57,10 @@ class TForm1 {
     void Shape3MouseMove();
     // A move over the background at a client point (96 dpi pixels).
     void Image1MouseMove(int x, int y);
+
+    // The machine is about to sleep: a running treatment pauses as the Pause hot spot pauses it,
+    // so the lamp is dark through the sleep and the countdown is true afterwards.
+    void SystemSuspend();
 
     int Selection(ControlId list) const;
     bool TimerOn(TimerId timer) const;
@@ -95,7 +101,8 @@ class TForm1 {
 
     void FormCreate();
     void ListMouseDown(ListState& list, MouseButton button, int item);
-    void ListKeyUp(ListState& list, int keyCode);
+    // True when the key moved the list's selection.
+    bool ListKeyUp(ListState& list, int keyCode);
     void SetItems(ListState& list, const std::vector<std::string>& items);
     void Select(ListState& list, int index);
     void ShowOnlyHoverLabel(ControlId label);
@@ -103,6 +110,8 @@ class TForm1 {
     void ShowStatusItem(int item);
     void ShowOpenFailure();
     void ShowCountdownTip();
+    // Whether the machine stays awake, and the task bar's progress, follow the treatment.
+    void ShowTreatmentProgress();
     // An error that escapes an event ends that event and is shown; the program runs on.
     template <class Operation>
     void RunEvent(Operation&& operation);
@@ -124,6 +133,9 @@ class TForm1 {
     std::string openFailureHint_;
     bool driverMissing_;
     std::string countdownTip_;
+    bool closed_ = false;
+    bool keptAwake_ = false;
+    TreatmentProgress progress_;
     ControlId shownHoverLabel_ = ControlId::Image1;  // Image1: none shown
 };
 

@@ -255,6 +255,12 @@ void MainWindow::PlayNotificationSound() {
     QApplication::beep();
 }
 
+void MainWindow::AnnounceEnd(const std::string&) {}
+
+void MainWindow::KeepAwake(bool) {}
+
+void MainWindow::ShowProgress(const TreatmentProgress&) {}
+
 void MainWindow::Activate() {
     form_->FormActivate();
 }

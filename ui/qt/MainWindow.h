@@ -56,6 +56,9 @@ class MainWindow : public QWidget, private FormFrontEnd {
     void Close() override;
     void AskForAttention() override;
     void PlayNotificationSound() override;
+    void AnnounceEnd(const std::string& programme) override;
+    void KeepAwake(bool on) override;
+    void ShowProgress(const TreatmentProgress& progress) override;
 
     BackgroundImage* Image1;
     ListBox* lbh;

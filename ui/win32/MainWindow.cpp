@@ -375,6 +375,12 @@ void MainWindow::PlayNotificationSound() {
     MessageBeep(MB_OK);
 }
 
+void MainWindow::AnnounceEnd(const std::string&) {}
+
+void MainWindow::KeepAwake(bool) {}
+
+void MainWindow::ShowProgress(const TreatmentProgress&) {}
+
 LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));

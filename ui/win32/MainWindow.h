@@ -45,6 +45,9 @@ class MainWindow : public FormFrontEnd {
     void Close() override;
     void AskForAttention() override;
     void PlayNotificationSound() override;
+    void AnnounceEnd(const std::string& programme) override;
+    void KeepAwake(bool on) override;
+    void ShowProgress(const TreatmentProgress& progress) override;
 
   private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
