@@ -523,6 +523,37 @@ class WindowTest : public QObject {
         QCOMPARE(time->toolTip(), tip);
     }
 
+    // Tab from Stop wraps into the category list and on into the programme list, and Space or
+    // Enter in a list choose nothing: a running treatment goes on through all of them.
+    void keysThatChooseNothingLeaveARunningTreatment() {
+        ShowActive();
+        PressItem("lbg", 0);
+        QWindow* window = form->windowHandle();
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTest::keyClick(window, Qt::Key_Space);
+        form->Form().Timer1Timer();
+        QCOMPARE(Text("lt"), QStringLiteral("18:59"));
+        const std::size_t sent = LampBytes().size();
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTest::keyClick(window, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Control<HotSpot>("Shape2"));
+        for (const char* list : {"lbh", "lbg"}) {
+            QTest::keyClick(window, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Control<ListBox>(list));
+            QCOMPARE(Text("Label1"), QStringLiteral("Restdauer"));
+        }
+        QTest::keyClick(window, Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(window, Qt::Key_Space);
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(Control<ListBox>("lbh")->SelectedIndex(), 0);
+        QCOMPARE(Control<ListBox>("lbg")->SelectedIndex(), 0);
+        QCOMPARE(LampBytes().size(), sent);
+        QVERIFY(Control<QTimer>("Timer1")->isActive());
+        form->Form().Timer1Timer();
+        QCOMPARE(Text("lt"), QStringLiteral("18:58"));
+        QCOMPARE(LampBytes().back(), 0x42);
+    }
+
     void aSecondInstanceKnocksAtTheRunningOne() {
         const QTemporaryDir session;
         SingleInstance running(session.path(), QStringLiteral("farbprogramm"));
