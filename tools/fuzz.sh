@@ -35,7 +35,7 @@ for target in "${targets[@]}"; do
     [[ -n ${check_runs[$target]:-} ]] || { echo "unknown fuzz target: $target" >&2; exit 2; }
 done
 
-cmake -C "$root/tests/robustness/sanitizers.cmake" -S "$root" -B "$build" >/dev/null
+cmake --preset fuzzers -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}

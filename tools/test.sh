@@ -7,7 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
-"$root/tools/build.sh" "$root/build"
+"$root/tools/build.sh" "$root/build" ci
 
 summaries=$(mktemp)
 trap 'rm -f "$summaries"' EXIT
@@ -17,7 +17,7 @@ run_ctest() {
 run_ctest "$root/build"
 
 asan=${FARB_ASAN_BUILD:-$root/build-asan}
-cmake -C "$root/tests/robustness/sanitizers.cmake" -S "$root" -B "$asan" >/dev/null
+cmake --preset sanitizers -S "$root" -B "$asan" >/dev/null
 cmake --build "$asan" --parallel "$(nproc)"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

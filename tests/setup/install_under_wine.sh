@@ -19,11 +19,11 @@ drive=$WINEPREFIX/drive_c
 # the machine and the user, as Wine saves them when its server stops (the rest is Wine's devices).
 snapshot() {
     (cd "$drive" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort)
-    "$wine_bin/wineserver" -k || true
-    "$wine_bin/wineserver" -w || true
+    "$WINESERVER" -k || true
+    "$WINESERVER" -w || true
     sed -n 's/^\(\[Software\\.*\]\) [0-9]*$/\1/p' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" |
         grep -v 'NetworkCards' | sort  # rewritten by Wine at each start
-    "$wine_bin/wineserver" -p
+    "$WINESERVER" -p
 }
 before=$(snapshot)
 

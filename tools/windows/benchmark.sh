@@ -10,6 +10,7 @@ build=${2:-$root/build-windows}
 cmake --build "$build" --parallel 2 --target farbprogramm minimal-window startup-probe fake_ftd2xx \
     >/dev/null
 session=$(mktemp -d)
+source "$build/wine.env"
 source "$root/tools/windows/wine-session.sh"
 trap 'wine_session_end; rm -rf "$session"' EXIT
 cp "$build/ui/win32/farbprogramm.exe" "$build/tests/win32/minimal-window.exe" \

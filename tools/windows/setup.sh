@@ -8,8 +8,6 @@ build=${1:-$root/build-windows}
 
 bash "$root/tools/install-deps.sh"
 # Configured as tools/windows/test.sh configures it, so both share one build folder.
-cmake --toolchain "$root/tools/windows/mingw-w64.cmake" -S "$root" -B "$build" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-    -DFARB_BUILD_UI=OFF -DFARB_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --preset windows -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target setup --parallel "$(nproc)"
-sed -n 's/^FARB_SETUP_EXE:INTERNAL=//p' "$build/CMakeCache.txt"
+cat "$build/setup-exe.txt"

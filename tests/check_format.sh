@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Fails, naming the files, when a C++ file of the repository is not laid out as .clang-format says.
+#   check_format.sh CLANG_FORMAT SOURCE_DIR
+set -euo pipefail
+clang_format=$1
+cd "$2"
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    mapfile -t files < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
+else
+    mapfile -t files < <(find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+fi
+unformatted=()
+for file in "${files[@]}"; do
+    [[ -f $file ]] || continue
+    "$clang_format" --dry-run --Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")
+done
+if [[ ${#unformatted[@]} -gt 0 ]]; then
+    printf 'not formatted (clang-format -i FILE): %s\n' "${unformatted[@]}"
+    exit 1
+fi
+echo "${#files[@]} files formatted"
