@@ -11,6 +11,7 @@
 #include "SimulatedDriver.h"
 #include "SingleStart.h"
 #include "Unit1.h"
+#include "WindowPlacement.h"
 
 namespace farb {
 namespace {
@@ -312,13 +313,69 @@ TEST_F(FormTest, ClosingReleasesTheMachineAndTheTaskBar) {
 }
 
 TEST_F(FormTest, ProgrammeTooltipsTellEveryStepAndTheTotal) {
-    EXPECT_EQ(frontEnd_.itemTips[ControlId::lbg][0],
+    EXPECT_EQ(frontEnd_.itemTips[ControlId::lbg][0].description,
               "gr\xFCn 5 Min. \xB7 gelb 3 Min. \xB7 orange 3 Min. \xB7 gelb 3 Min. \xB7 gr\xFCn 5 "
               "Min. \x97 19 Min.");
     form_.lbhMouseDown(MouseButton::Left, 3);  // Bewegungsapparat
     EXPECT_EQ(frontEnd_.itemTips[ControlId::lbg].size(), 14u);
-    EXPECT_EQ(frontEnd_.itemTips[ControlId::lbg][13],
+    EXPECT_EQ(frontEnd_.itemTips[ControlId::lbg][13].description,
               "gr\xFCn 0 Min. \xB7 blau 0 Min. \xB7 gelb 0 Min. \x97 0 Min.");
+}
+
+// Where the list cuts a programme's name off, its tooltip shows the whole name above the steps;
+// assistive technology, which reads the name anyway, gets the steps alone.
+TEST_F(FormTest, AProgrammeTooltipShowsACutNameAboveTheSteps) {
+    frontEnd_.cutAfter = 20;
+    form_.lbhMouseDown(MouseButton::Left, 1);  // Allgemeine Krankheiten 2
+    const std::vector<ItemTip>& tips = frontEnd_.itemTips[ControlId::lbg];
+    EXPECT_EQ(tips[0].text, tips[0].description);  // Grippe
+    EXPECT_EQ(tips[4].text, "Organsenkung im Bauchraum\n" + tips[4].description);
+    EXPECT_EQ(tips[4].description.substr(0, 11), "gr\xFCn 3 Min.");
+}
+
+// What a front end forwards by control id reaches the handler of that control, as a click, a
+// key or a move there would; a key held down counts once.
+TEST_F(FormTest, EventsByControlIdReachTheirHandlers) {
+    form_.MouseDown(ControlId::lbg, MouseButton::Left, 0);
+    EXPECT_EQ(Text(ControlId::lt), "19:00");
+    form_.MouseDown(ControlId::Label1, MouseButton::Left);  // a label does nothing
+    form_.KeyDown(ControlId::Shape1, {' ', ListMove::None, ' ', true, true});
+    EXPECT_EQ(Text(ControlId::Label1), "Behandlungsdauer");  // an auto-repeat presses nothing
+    form_.KeyDown(ControlId::Shape1, {'A', ListMove::None, 'a', false, false});
+    EXPECT_EQ(Text(ControlId::Label1), "Behandlungsdauer");  // nor does another key
+    form_.KeyDown(ControlId::Shape1, {13, ListMove::None, 0, true, false});
+    EXPECT_EQ(Text(ControlId::Label1), "Restdauer");
+    form_.MouseDown(ControlId::Shape3, MouseButton::Assistive);
+    EXPECT_EQ(Text(ControlId::Label1), "Pause");
+    form_.MouseDown(ControlId::Shape2, MouseButton::Left);
+    EXPECT_EQ(Text(ControlId::Label1), "Behandlungsdauer");
+
+    form_.KeyDown(ControlId::lbg, kDown);
+    form_.KeyDown(ControlId::lbg, {kDown.code, ListMove::Down, 0, false, true});
+    form_.KeyUp(ControlId::lbg, kDown.code, true);
+    EXPECT_EQ(form_.Selection(ControlId::lbg), 0);  // a held key's repeats move nothing
+    form_.KeyUp(ControlId::lbg, kDown.code);
+    EXPECT_EQ(form_.Selection(ControlId::lbg), 1);
+    form_.KeyDown(ControlId::lbh, kDown);
+    form_.Exit(ControlId::lbh);
+    form_.KeyUp(ControlId::lbh, kDown.code);
+    EXPECT_EQ(form_.Selection(ControlId::lbh), 0);  // the press was forgotten with the focus
+
+    form_.MouseMove(ControlId::Shape3);
+    EXPECT_TRUE(frontEnd_.Visible(ControlId::LPAUSE));
+    form_.MouseMove(ControlId::Image1, 20, 20);
+    EXPECT_FALSE(frontEnd_.Visible(ControlId::LPAUSE));
+}
+
+TEST(TypedCharacter, OnlyPrintableLatin1TypesIntoAList) {
+    EXPECT_EQ(TypedCharacter(u'a'), 'a');
+    EXPECT_EQ(TypedCharacter(u' '), ' ');
+    EXPECT_EQ(TypedCharacter(u'\u00C4'), '\xC4');
+    EXPECT_EQ(TypedCharacter(u'\u00FF'), '\xFF');
+    for (char16_t control : {u'\x01', u'\t', u'\r', u'\x1B', u'\x1F', u'\x7F', u'\x85', u'\x9F'}) {
+        EXPECT_EQ(TypedCharacter(control), 0) << static_cast<int>(control);
+    }
+    EXPECT_EQ(TypedCharacter(u'\u20AC'), 0);  // the euro sign
 }
 
 // The time text's tooltip follows the countdown through Start, Pause and the end.
@@ -429,6 +486,7 @@ TEST(ControlTable, IdsIndexTheTableAndEveryControlLiesInTheClientArea) {
     }
     EXPECT_EQ(Control(ControlId::lbh).focusOrder, 1);
     EXPECT_EQ(Control(ControlId::lbg).focusOrder, 2);
+    EXPECT_EQ(FirstInFocusOrder(), ControlId::lbh);
 }
 
 TEST(ControlTable, ScalesEdgesByDpiOver96) {
@@ -436,6 +494,18 @@ TEST(ControlTable, ScalesEdgesByDpiOver96) {
     EXPECT_EQ(ScaledToDpi(Rect{32, 168, 265, 391}, 144), (Rect{48, 252, 398, 587}));
     EXPECT_EQ(ScaledToDpi(Rect{672, 376, 73, 73}, 120), (Rect{840, 470, 91, 91}));
     EXPECT_EQ(ScaledToDpi(18, 144), 27);
+}
+
+TEST(WindowPlacement, CentresAndPutsTheDemoWindowsSideBySideWhereTheyFit) {
+    const Rect work{0, 30, 1920, 1050};
+    EXPECT_EQ(CentredIn(work, 840, 617), (ScreenPoint{540, 246}));
+    EXPECT_EQ(CentredIn({-1280, 0, 1280, 1024}, 840, 617), (ScreenPoint{-1060, 203}));
+    const Rect main{540, 246, 840, 617};
+    EXPECT_EQ(SideBySide(work, main, 400, 16), (WindowPair{{332, 246}, {1188, 246}}));
+    // Too narrow for both: the main window stays, the lamp window goes to the top right.
+    EXPECT_EQ(SideBySide({0, 0, 1024, 768}, {92, 75, 840, 617}, 400, 16),
+              (WindowPair{{92, 75}, {624, 0}}));
+    EXPECT_EQ(SideBySide({0, 0, 1256, 768}, {208, 75, 840, 617}, 400, 16).main.x, 0);
 }
 
 class ScriptedLock : public InstanceLock {

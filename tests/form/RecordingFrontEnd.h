@@ -19,8 +19,12 @@ class RecordingFrontEnd : public FormFrontEnd {
     }
     void SetSelection(ControlId control, int index) override { selection[control] = index; }
     void SetToolTip(ControlId control, const std::string& text) override { tips[control] = text; }
-    void SetItemToolTips(ControlId control, const std::vector<std::string>& tips) override {
+    void SetItemToolTips(ControlId control, const std::vector<ItemTip>& tips) override {
         itemTips[control] = tips;
+    }
+    // Names longer than `cutAfter` characters do not fit the list.
+    bool ItemNameCut(ControlId control, int item) const override {
+        return items.at(control).at(item).size() > cutAfter;
     }
     void SetTimer(TimerId timer, bool on) override { timers[timer] = on; }
     bool ConfirmNotice() override {
@@ -43,7 +47,8 @@ class RecordingFrontEnd : public FormFrontEnd {
     std::map<ControlId, std::vector<std::string>> items;
     std::map<ControlId, int> selection;
     std::map<ControlId, std::string> tips;
-    std::map<ControlId, std::vector<std::string>> itemTips;
+    std::map<ControlId, std::vector<ItemTip>> itemTips;
+    std::size_t cutAfter = 100;
     std::map<TimerId, bool> timers;
     bool answerNotice = true;
     int notices = 0;

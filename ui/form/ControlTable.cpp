@@ -1,6 +1,9 @@
 #include "ControlTable.h"
 
+#include <algorithm>
 #include <array>
+
+#include "FormTexts.h"
 
 namespace farb {
 namespace {
@@ -10,7 +13,7 @@ constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kListBackground{160, 158, 205};
 
 constexpr WindowLayout kMainWindow{
-    .title = "Lanvo Farbprogram  V1.15",
+    .title = kWindowTitle,
     .clientWidth = 834,
     .clientHeight = 592,
     .fontPixels = 13,
@@ -19,7 +22,7 @@ constexpr WindowLayout kMainWindow{
 };
 
 constexpr ControlLayout List(ControlId id, std::string_view name, Rect rect, int focusOrder,
-                             std::string_view accessibleName) {
+                             bool toolTip, std::string_view accessibleName) {
     return {.id = id,
             .name = name,
             .kind = ControlKind::ListBox,
@@ -32,11 +35,13 @@ constexpr ControlLayout List(ControlId id, std::string_view name, Rect rect, int
             .focusOrder = focusOrder,
             .centred = false,
             .enabled = true,
+            .toolTip = toolTip,
             .accessibleName = accessibleName,
             .role = AccessibleRole::List};
 }
 
-constexpr ControlLayout WhiteLabel(ControlId id, std::string_view name, Rect rect, bool centred) {
+constexpr ControlLayout WhiteLabel(ControlId id, std::string_view name, Rect rect, bool centred,
+                                   bool toolTip = false) {
     return {.id = id,
             .name = name,
             .kind = ControlKind::Label,
@@ -49,6 +54,7 @@ constexpr ControlLayout WhiteLabel(ControlId id, std::string_view name, Rect rec
             .focusOrder = 0,
             .centred = centred,
             .enabled = true,
+            .toolTip = toolTip,
             .accessibleName = {},
             .role = AccessibleRole::StaticText};
 }
@@ -67,6 +73,7 @@ constexpr ControlLayout HotSpot(ControlId id, std::string_view name, Rect rect, 
             .focusOrder = focusOrder,
             .centred = false,
             .enabled = true,
+            .toolTip = false,
             .accessibleName = accessibleName,
             .role = AccessibleRole::PushButton};
 }
@@ -83,6 +90,7 @@ constexpr ControlLayout kPicture{.id = ControlId::Image1,
                                  .focusOrder = 0,
                                  .centred = false,
                                  .enabled = true,
+                                 .toolTip = false,
                                  .accessibleName = {},
                                  .role = AccessibleRole::Picture};
 
@@ -99,17 +107,18 @@ constexpr ControlLayout kStatusBox{.id = ControlId::ComboBox1,
                                    .focusOrder = 0,
                                    .centred = false,
                                    .enabled = false,
+                                   .toolTip = true,
                                    .accessibleName = "Verbindung",
                                    .role = AccessibleRole::ComboBox};
 
 // In stacking order: a later control lies over an earlier one.
 constexpr std::array kControls{
     kPicture,
-    List(ControlId::lbh, "lbh", {32, 168, 265, 391}, 1, "Hauptgruppen"),
-    List(ControlId::lbg, "lbg", {330, 168, 263, 391}, 2, "Beschwerden"),
+    List(ControlId::lbh, "lbh", {32, 168, 265, 391}, 1, false, "Hauptgruppen"),
+    List(ControlId::lbg, "lbg", {330, 168, 263, 391}, 2, true, "Beschwerden"),
     kStatusBox,
     WhiteLabel(ControlId::Label1, "Label1", {608, 224, 201, 22}, true),
-    WhiteLabel(ControlId::lt, "lt", {608, 256, 201, 22}, true),
+    WhiteLabel(ControlId::lt, "lt", {608, 256, 201, 22}, true, true),
     HotSpot(ControlId::Shape1, "Shape1", {680, 296, 65, 73}, 3, "Start"),
     HotSpot(ControlId::Shape3, "Shape3", {672, 376, 73, 73}, 4, "Pause"),
     HotSpot(ControlId::Shape2, "Shape2", {672, 448, 73, 73}, 5, "Stop"),
@@ -130,6 +139,10 @@ std::span<const ControlLayout> Controls() {
 
 const ControlLayout& Control(ControlId id) {
     return kControls[static_cast<std::size_t>(id)];
+}
+
+ControlId FirstInFocusOrder() {
+    return std::ranges::find(kControls, 1, &ControlLayout::focusOrder)->id;
 }
 
 int ScaledToDpi(int designPixels, int dpi) {

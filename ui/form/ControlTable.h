@@ -61,6 +61,8 @@ struct ControlLayout {
     int focusOrder;  // 1, 2, ... in Tab order; 0 takes no keyboard focus
     bool centred;    // text centred in its rectangle
     bool enabled;
+    bool toolTip;  // the form gives it a tooltip (a list: one per item), shown also while
+                   // another window of the program is active
     std::string_view accessibleName;  // Latin-1; empty: the shown text names it
     AccessibleRole role;
 };
@@ -79,6 +81,8 @@ inline constexpr int kDesignDpi = 96;
 const WindowLayout& MainWindowLayout();
 std::span<const ControlLayout> Controls();
 const ControlLayout& Control(ControlId id);
+// The control with the keyboard focus when the window opens: the first in the focus order.
+ControlId FirstInFocusOrder();
 
 // The table is designed for 96 dpi; at another resolution the whole layout, its fonts and the
 // artwork grow by dpi / 96, so the controls stay over the picture.

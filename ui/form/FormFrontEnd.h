@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,20 @@
 namespace farb {
 
 enum class TimerId { Timer1, Timer2 };
+
+// Timer1 counts the treatment down; Timer2 polls for the lamp while no treatment runs.
+constexpr std::chrono::milliseconds TimerPeriod(TimerId timer) {
+    return timer == TimerId::Timer1 ? std::chrono::milliseconds{1000}
+                                    : std::chrono::milliseconds{2000};
+}
+
+// An item's tooltip, and what assistive technology reads as the item's description.
+struct ItemTip {
+    std::string text;  // the full name above the steps where the list cuts the name off
+    std::string description;
+
+    bool operator==(const ItemTip&) const = default;
+};
 
 // What the program's task-bar button shows of the treatment.
 enum class ProgressState { None, Running, Paused };
@@ -35,10 +50,11 @@ class FormFrontEnd {
     // An empty text removes the tooltip. Assistive technology reads the same text as the
     // control's description; its name stays what it shows.
     virtual void SetToolTip(ControlId control, const std::string& text) = 0;
-    // One tooltip per item of a list, in the items' order, each also that item's description.
-    // Where the list cuts an item's name off, the front end shows the full name above the tip.
-    virtual void SetItemToolTips(ControlId list, const std::vector<std::string>& tips) = 0;
-    // Switching a timer on starts a fresh period, also when it was on.
+    // One tooltip per item of a list, in the items' order.
+    virtual void SetItemToolTips(ControlId list, const std::vector<ItemTip>& tips) = 0;
+    // Whether the list, as drawn, cuts the item's name off.
+    virtual bool ItemNameCut(ControlId list, int item) const = 0;
+    // Switching a timer on starts a fresh period of TimerPeriod(timer), also when it was on.
     virtual void SetTimer(TimerId timer, bool on) = 0;
 
     // The modal start-up notice; true for OK, false for Cancel.

@@ -29,6 +29,17 @@ class TForm1 {
 
     // The window became active; the first time only, the notice and a discovery.
     void FormActivate();
+
+    // A front end forwards each event of a control by its id; the form's table hands it to the
+    // handler of that control and event below. `item` is the list item under the pointer, -1
+    // beside the items; `x` and `y` a point of the background (96 dpi pixels). Auto-repeated key
+    // presses and releases are passed on too: the form decides what they do.
+    void MouseDown(ControlId control, MouseButton button, int item = -1);
+    void MouseMove(ControlId control, int x = 0, int y = 0);
+    void KeyDown(ControlId control, const KeyStroke& key);
+    void KeyUp(ControlId control, int keyCode, bool repeated = false);
+    void Exit(ControlId control);
+
     // The window is closing.
     void FormClose();
     void Timer1Timer();
@@ -83,6 +94,8 @@ class TForm1 {
         int SelectedCategory() const override { return form_.lbh_.selected; }
         int SelectedProgram() const override { return form_.lbg_.selected; }
         void ShowProgramList(const std::vector<std::string>& names) override;
+        // The steps of each programme, below its full name where the list cuts that off.
+        std::vector<ItemTip> ProgrammeTips() const;
         void AskForAttention() override;
 
       private:

@@ -53,15 +53,13 @@ void HotSpot::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void HotSpot::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+    const KeyStroke key = FromQt(*event);
+    if (!key.confirms) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    if (!event->isAutoRepeat()) {
-        emit MouseDown(MouseButton::Keyboard);
-    }
+    emit KeyDown(key);
 }
 
 void HotSpot::paintEvent(QPaintEvent*) {

@@ -30,20 +30,27 @@ ListMove MoveOf(int key) {
     }
 }
 
-// The Latin-1 character a key types, for the list's type-ahead search; 0 for none.
-char TypedCharacter(const QKeyEvent& event) {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        return 0;
-    }
+// The character a key types for the list's type-ahead search; a key with Ctrl, Alt or Meta
+// types none.
+char TypedBy(const QKeyEvent& event) {
     const QString text = event.text();
-    if (text.size() != 1 || text[0].unicode() < 0x20 || text[0].unicode() > 0xFF ||
-        text[0].unicode() == 0x7F) {
+    if (text.size() != 1 ||
+        (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         return 0;
     }
-    return static_cast<char>(text[0].unicode());
+    return TypedCharacter(text[0].unicode());
 }
 
 }  // namespace
+
+KeyStroke FromQt(const QKeyEvent& event) {
+    const int key = event.key();
+    return {.code = key,
+            .move = MoveOf(key),
+            .character = TypedBy(event),
+            .confirms = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter,
+            .repeated = event.isAutoRepeat()};
+}
 
 MouseButton FromQt(Qt::MouseButton button) {
     switch (button) {
@@ -80,10 +87,10 @@ void ListBox::SetItems(const QStringList& texts) {
     }
 }
 
-void ListBox::SetItemTips(const QStringList& tips) {
+void ListBox::SetItemTips(const QStringList& tips, const QStringList& descriptions) {
     for (int row = 0; row < count() && row < tips.size(); ++row) {
         item(row)->setData(kTipRole, tips[row]);
-        item(row)->setData(Qt::AccessibleDescriptionRole, tips[row]);
+        item(row)->setData(Qt::AccessibleDescriptionRole, descriptions[row]);
     }
 }
 
@@ -126,19 +133,13 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         QListWidget::keyPressEvent(event);
         return;
     }
-    if (!event->isAutoRepeat()) {
-        emit KeyDown({event->key(), MoveOf(event->key()), TypedCharacter(*event)});
-    }
+    emit KeyDown(FromQt(*event));
     event->accept();
 }
 
 void ListBox::keyReleaseEvent(QKeyEvent* event) {
-    // A key held down repeats its release; the operator pressed it only once.
-    if (event->isAutoRepeat()) {
-        return;
-    }
     event->accept();
-    emit KeyUp(event->key());
+    emit KeyUp(event->key(), event->isAutoRepeat());
 }
 
 void ListBox::focusOutEvent(QFocusEvent* event) {
@@ -152,22 +153,17 @@ bool ListBox::viewportEvent(QEvent* event) {
     }
     const auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex index = indexAt(help->pos());
-    QStringList lines;
-    if (index.isValid() && IsCut(index)) {
-        lines << index.data().toString();
-    }
-    if (index.isValid() && !index.data(kTipRole).toString().isEmpty()) {
-        lines << index.data(kTipRole).toString();
-    }
-    if (lines.isEmpty()) {
+    const QString tip = index.isValid() ? index.data(kTipRole).toString() : QString();
+    if (tip.isEmpty()) {
         QToolTip::hideText();
     } else {
-        QToolTip::showText(help->globalPos(), lines.join(u'\n'), viewport(), visualRect(index));
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
     }
     return true;
 }
 
-bool ListBox::IsCut(const QModelIndex& index) const {
+bool ListBox::IsCut(int row) const {
+    const QModelIndex index = model()->index(row, 0);
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     option.rect = visualRect(index);

@@ -8,8 +8,7 @@ namespace farb::qt {
 
 // A list box that reports every mouse press and every key press and release to the form, which
 // alone moves the selection; the list itself never does, so a drag, a mouse release or a Ctrl
-// toggle cannot move or empty it. Each item's tooltip is its tip, after its whole name where the
-// list's width cuts the name off.
+// toggle cannot move or empty it. Each item shows the tooltip the form gave it.
 class ListBox : public QListWidget {
     Q_OBJECT
 
@@ -21,13 +20,15 @@ class ListBox : public QListWidget {
     void SetItems(const QStringList& texts);
     void SetSelection(int index);
     void SetItemHeight(int pixels) { itemHeight_ = pixels; }
-    // Shown as each item's tooltip, below the item's name where the list cuts that off.
-    void SetItemTips(const QStringList& tips);
+    // Each item's tooltip and its description for assistive technology, in the items' order.
+    void SetItemTips(const QStringList& tips, const QStringList& descriptions);
+    // Whether the list's width cuts the item's text off.
+    bool IsCut(int row) const;
 
   signals:
     void MouseDown(farb::MouseButton button, int item);
     void KeyDown(farb::KeyStroke key);
-    void KeyUp(int keyCode);
+    void KeyUp(int keyCode, bool repeated);
     void Exit();
 
   protected:
@@ -42,11 +43,12 @@ class ListBox : public QListWidget {
 
   private:
     void Press(QMouseEvent* event);
-    bool IsCut(const QModelIndex& index) const;
 
     int itemHeight_ = 18;
 };
 
 MouseButton FromQt(Qt::MouseButton button);
+// A key press as the form takes it.
+KeyStroke FromQt(const QKeyEvent& event);
 
 }  // namespace farb::qt

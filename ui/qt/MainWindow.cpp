@@ -9,13 +9,11 @@
 #include "Artwork.h"
 #include "FormTexts.h"
 #include "ProgramIcon.h"
+#include "WindowPlacement.h"
 
 namespace farb::qt {
 
 namespace {
-
-constexpr std::chrono::milliseconds kTickInterval{1000};
-constexpr std::chrono::milliseconds kPollInterval{2000};
 
 QColor ToQColor(Rgb colour) {
     return {colour.red, colour.green, colour.blue};
@@ -119,9 +117,11 @@ void MainWindow::LayOutControls() {
     }
     // The tooltips tell a programme's steps and the colour now; they are wanted also while the
     // demo's lamp window, or no window at all, is active.
-    for (QWidget* tipped : {static_cast<QWidget*>(lbg->viewport()), static_cast<QWidget*>(lt),
-                            static_cast<QWidget*>(ComboBox1)}) {
-        tipped->setAttribute(Qt::WA_AlwaysShowToolTips);
+    for (const ControlLayout& entry : Controls()) {
+        if (entry.toolTip) {
+            auto* list = qobject_cast<ListBox*>(Widget(entry.id));
+            (list ? list->viewport() : Widget(entry.id))->setAttribute(Qt::WA_AlwaysShowToolTips);
+        }
     }
     Image1->SetPicture(LoadArtwork());
     QPalette plain = Image1->palette();
@@ -140,42 +140,46 @@ void MainWindow::LayOutControls() {
         setTabOrder(Widget(focusChain[i - 1]->id), Widget(focusChain[i]->id));
     }
 
-    for (QLabel* hover : {LStart, LPAUSE, LSTOp}) {
-        // A move over the label must not reach the picture behind it, which hides the labels;
-        // the label takes the move and any press and does nothing with them.
-        hover->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-        hover->setAttribute(Qt::WA_NoMousePropagation);
-    }
-
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kTickInterval);
+    Timer1->setInterval(TimerPeriod(TimerId::Timer1));
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(kPollInterval);
+    Timer2->setInterval(TimerPeriod(TimerId::Timer2));
 }
 
 void MainWindow::WireEvents() {
+    for (const ControlLayout& entry : Controls()) {
+        if (entry.kind == ControlKind::ListBox) {
+            WireList(entry.id);
+        } else if (entry.kind == ControlKind::HotSpot) {
+            WireHotSpot(entry.id);
+        }
+    }
     TForm1& form = *form_;
-    connect(lbh, &ListBox::MouseDown, this,
-            [&form](MouseButton b, int item) { form.lbhMouseDown(b, item); });
-    connect(lbg, &ListBox::MouseDown, this,
-            [&form](MouseButton b, int item) { form.lbgMouseDown(b, item); });
-    connect(lbh, &ListBox::KeyDown, this, [&form](KeyStroke key) { form.lbhKeyDown(key); });
-    connect(lbg, &ListBox::KeyDown, this, [&form](KeyStroke key) { form.lbgKeyDown(key); });
-    connect(lbh, &ListBox::KeyUp, this, [&form](int code) { form.lbhKeyUp(code); });
-    connect(lbg, &ListBox::KeyUp, this, [&form](int code) { form.lbgKeyUp(code); });
-    connect(lbh, &ListBox::Exit, this, [&form] { form.lbhExit(); });
-    connect(lbg, &ListBox::Exit, this, [&form] { form.lbgExit(); });
-    connect(Shape1, &HotSpot::MouseDown, this, [&form](MouseButton b) { form.Shape1MouseDown(b); });
-    connect(Shape2, &HotSpot::MouseDown, this, [&form](MouseButton b) { form.Shape2MouseDown(b); });
-    connect(Shape3, &HotSpot::MouseDown, this, [&form](MouseButton b) { form.Shape3MouseDown(b); });
-    connect(Shape1, &HotSpot::MouseMove, this, [&form] { form.Shape1MouseMove(); });
-    connect(Shape2, &HotSpot::MouseMove, this, [&form] { form.Shape2MouseMove(); });
-    connect(Shape3, &HotSpot::MouseMove, this, [&form] { form.Shape3MouseMove(); });
     connect(Image1, &BackgroundImage::MouseMove, this,
-            [&form](QPoint at) { form.Image1MouseMove(at.x(), at.y()); });
+            [&form](QPoint at) { form.MouseMove(ControlId::Image1, at.x(), at.y()); });
     connect(Timer1, &QTimer::timeout, this, [&form] { form.Timer1Timer(); });
     connect(Timer2, &QTimer::timeout, this, [&form] { form.Timer2Timer(); });
+}
+
+void MainWindow::WireList(ControlId id) {
+    TForm1& form = *form_;
+    auto* list = static_cast<ListBox*>(Widget(id));
+    connect(list, &ListBox::MouseDown, this,
+            [&form, id](MouseButton button, int item) { form.MouseDown(id, button, item); });
+    connect(list, &ListBox::KeyDown, this, [&form, id](KeyStroke key) { form.KeyDown(id, key); });
+    connect(list, &ListBox::KeyUp, this,
+            [&form, id](int code, bool repeated) { form.KeyUp(id, code, repeated); });
+    connect(list, &ListBox::Exit, this, [&form, id] { form.Exit(id); });
+}
+
+void MainWindow::WireHotSpot(ControlId id) {
+    TForm1& form = *form_;
+    auto* spot = static_cast<HotSpot*>(Widget(id));
+    connect(spot, &HotSpot::MouseDown, this,
+            [&form, id](MouseButton button) { form.MouseDown(id, button); });
+    connect(spot, &HotSpot::MouseMove, this, [&form, id] { form.MouseMove(id); });
+    connect(spot, &HotSpot::KeyDown, this, [&form, id](KeyStroke key) { form.KeyDown(id, key); });
 }
 
 QWidget* MainWindow::Widget(ControlId control) const {
@@ -221,12 +225,18 @@ void MainWindow::SetToolTip(ControlId control, const std::string& text) {
     Widget(control)->setAccessibleDescription(FromCoreText(text));
 }
 
-void MainWindow::SetItemToolTips(ControlId list, const std::vector<std::string>& tips) {
+void MainWindow::SetItemToolTips(ControlId list, const std::vector<ItemTip>& tips) {
     QStringList texts;
-    for (const std::string& tip : tips) {
-        texts << FromCoreText(tip);
+    QStringList descriptions;
+    for (const ItemTip& tip : tips) {
+        texts << FromCoreText(tip.text);
+        descriptions << FromCoreText(tip.description);
     }
-    static_cast<ListBox*>(Widget(list))->SetItemTips(texts);
+    static_cast<ListBox*>(Widget(list))->SetItemTips(texts, descriptions);
+}
+
+bool MainWindow::ItemNameCut(ControlId list, int item) const {
+    return static_cast<ListBox*>(Widget(list))->IsCut(item);
 }
 
 void MainWindow::SetTimer(TimerId timer, bool on) {
@@ -279,7 +289,10 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
     shown_ = true;
     if (const QScreen* display = screen()) {
-        move(display->availableGeometry().center() - rect().center());
+        const QRect area = display->availableGeometry();
+        const ScreenPoint at =
+            CentredIn({area.x(), area.y(), area.width(), area.height()}, width(), height());
+        move(at.x, at.y);
     }
     // Without a window manager the window may never become active; the notice comes up anyway.
     QTimer::singleShot(0, this, &MainWindow::Activate);

@@ -41,6 +41,8 @@ class MainWindow : public QWidget, private FormFrontEnd {
   private:
     void LayOutControls();
     void WireEvents();
+    void WireList(ControlId id);
+    void WireHotSpot(ControlId id);
     void Activate();
     QWidget* Widget(ControlId control) const;
 
@@ -49,7 +51,8 @@ class MainWindow : public QWidget, private FormFrontEnd {
     void SetItems(ControlId control, const std::vector<std::string>& items) override;
     void SetSelection(ControlId control, int index) override;
     void SetToolTip(ControlId control, const std::string& text) override;
-    void SetItemToolTips(ControlId list, const std::vector<std::string>& tips) override;
+    void SetItemToolTips(ControlId list, const std::vector<ItemTip>& tips) override;
+    bool ItemNameCut(ControlId list, int item) const override;
     void SetTimer(TimerId timer, bool on) override;
     bool ConfirmNotice() override;
     void ShowError(const std::string& title, const std::string& text) override;

@@ -21,6 +21,8 @@ INT_PTR CALLBACK BoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lPar
             const auto& texts = *reinterpret_cast<const BoxTexts*>(lParam);
             SetWindowTextW(box, texts.title.c_str());
             SetDlgItemTextW(box, IDC_MESSAGE_TEXT, texts.text.c_str());
+            SetDlgItemTextW(box, IDOK, WideFromCoreText(kOkButton).c_str());
+            SetDlgItemTextW(box, IDCANCEL, WideFromCoreText(kCancelButton).c_str());
             if (texts.icon) {
                 SendDlgItemMessageW(box, IDC_MESSAGE_ICON, STM_SETICON,
                                     reinterpret_cast<WPARAM>(LoadIconW(nullptr, texts.icon)), 0);

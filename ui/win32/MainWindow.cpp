@@ -12,6 +12,7 @@
 #include "InputMapping.h"
 #include "RealSleep.h"
 #include "ResourceIds.h"
+#include "WindowPlacement.h"
 
 namespace farb {
 namespace {
@@ -20,8 +21,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIP
 // The form's activation runs from the message loop, after the window is shown: without a window
 // manager (a bare X server under Wine) the window may never become active.
 constexpr UINT kActivateMessage = WM_APP + 1;
-constexpr std::chrono::milliseconds kTickInterval{1000};
-constexpr std::chrono::milliseconds kPollInterval{2000};
 // A dropped-down list the status box never shows, but Windows wants a size for it.
 constexpr int kComboListRows = 6;
 
@@ -94,9 +93,9 @@ MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver) : instance_(instanc
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - frame.cx) / 2,
-                 work.top + (work.bottom - work.top - frame.cy) / 2, frame.cx, frame.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const ScreenPoint at = CentredIn(
+        {work.left, work.top, work.right - work.left, work.bottom - work.top}, frame.cx, frame.cy);
+    SetWindowPos(window_, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 
     form_ = std::make_unique<TForm1>(*this, driver, SleepOnThisThread);
 }
@@ -270,12 +269,19 @@ void MainWindow::SetToolTip(ControlId control, const std::string& text) {
 }
 
 // The list is one tool whose text is asked for when it shows: the tip of the item under the
-// pointer, after the item's whole name where the list cuts that off.
-void MainWindow::SetItemToolTips(ControlId list, const std::vector<std::string>& tips) {
+// pointer.
+void MainWindow::SetItemToolTips(ControlId list, const std::vector<ItemTip>& tips) {
     itemTips_.clear();
     for (std::size_t item = 0; item < tips.size(); ++item) {
-        itemTips_.push_back(WideFromCoreText(tips[item]));
-        DescribeForAssistiveTechnology(Of(list), static_cast<LONG>(item + 1), tips[item]);
+        std::wstring text = WideFromCoreText(tips[item].text);
+        // A tooltip breaks its lines at CR LF.
+        for (std::size_t at = text.find(L'\n'); at != std::wstring::npos;
+             at = text.find(L'\n', at + 2)) {
+            text.insert(at, 1, L'\r');
+        }
+        itemTips_.push_back(std::move(text));
+        DescribeForAssistiveTechnology(Of(list), static_cast<LONG>(item + 1),
+                                       tips[item].description);
     }
     TTTOOLINFOW tool = ToolOf(list);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
@@ -290,21 +296,18 @@ void MainWindow::ShowItemTip(ControlId list, int item) {
     }
     tippedItem_ = item;
     itemTipText_.clear();
-    if (item >= 0 && NameIsCut(Of(list), item)) {
-        const auto length = SendMessageW(Of(list), LB_GETTEXTLEN, item, 0);
-        std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
-        SendMessageW(Of(list), LB_GETTEXT, item, reinterpret_cast<LPARAM>(name.data()));
-        name.resize(static_cast<std::size_t>(length));
-        itemTipText_ = name + L"\r\n";
-    }
     if (item >= 0 && item < static_cast<int>(itemTips_.size())) {
-        itemTipText_ += itemTips_[item];
+        itemTipText_ = itemTips_[item];
     }
     // Asks for the text again, or hides the tip where an item has none.
     SendMessageW(ToolTipWindow(), TTM_POP, 0, 0);
     TTTOOLINFOW tool = ToolOf(list);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool MainWindow::ItemNameCut(ControlId list, int item) const {
+    return NameIsCut(Of(list), item);
 }
 
 bool MainWindow::NameIsCut(HWND list, int item) const {
@@ -342,7 +345,7 @@ TTTOOLINFOW MainWindow::ToolOf(ControlId control) const {
 }
 
 void MainWindow::SetTimer(TimerId timer, bool on) {
-    const auto interval = timer == TimerId::Timer1 ? kTickInterval : kPollInterval;
+    const auto interval = TimerPeriod(timer);
     if (on) {
         // Setting an existing timer again starts its period afresh.
         ::SetTimer(window_, TimerIdOf(timer), static_cast<UINT>(interval.count()), nullptr);
@@ -405,7 +408,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == WA_INACTIVE) {
                 focus_ = GetFocus();
             } else {
-                SetFocus(focus_ ? focus_ : Of(ControlId::lbh));
+                SetFocus(focus_ ? focus_ : Of(FirstInFocusOrder()));
                 PostMessageW(window_, kActivateMessage, 0, 0);
             }
             return 0;
@@ -423,8 +426,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!form_) {
                 break;
             }
-            form_->Image1MouseMove(MulDiv(GET_X_LPARAM(lParam), kDesignDpi, dpi_),
-                                   MulDiv(GET_Y_LPARAM(lParam), kDesignDpi, dpi_));
+            form_->MouseMove(ControlId::Image1, MulDiv(GET_X_LPARAM(lParam), kDesignDpi, dpi_),
+                             MulDiv(GET_Y_LPARAM(lParam), kDesignDpi, dpi_));
             return 0;
         case WM_ERASEBKGND:
             return 1;

@@ -45,49 +45,45 @@ LRESULT CALLBACK MainWindow::HotSpotProcedure(HWND spot, UINT message, WPARAM wP
 LRESULT MainWindow::OnListMessage(ControlId list, UINT message, WPARAM wParam, LPARAM lParam) {
     HWND box = Of(list);
     TForm1& form = *form_;
-    const bool categories = list == ControlId::lbh;
     if (IsPress(message)) {
         SetFocus(box);
         // The high word says the point lies beside the items.
         const LRESULT hit = SendMessageW(box, LB_ITEMFROMPOINT, 0, lParam);
-        const int item = HIWORD(hit) ? -1 : LOWORD(hit);
-        const MouseButton button = PressedButton(message);
-        categories ? form.lbhMouseDown(button, item) : form.lbgMouseDown(button, item);
+        form.MouseDown(list, PressedButton(message), HIWORD(hit) ? -1 : LOWORD(hit));
         // The native press would select and start a drag.
         return 0;
     }
     switch (message) {
         case WM_KEYDOWN:
-        case WM_SYSKEYDOWN: {
-            // A held key repeats its press; the form counts the first.
+        case WM_SYSKEYDOWN:
             if (!IsRepeat(lParam)) {
                 keyDown_ = wParam;
-                const KeyStroke key{static_cast<int>(wParam), MoveOfKey(wParam), 0};
-                categories ? form.lbhKeyDown(key) : form.lbgKeyDown(key);
             }
+            form.KeyDown(list, {.code = static_cast<int>(wParam),
+                                .move = MoveOfKey(wParam),
+                                .repeated = IsRepeat(lParam)});
             if (message == WM_KEYDOWN) {
                 return 0;  // the native navigation
             }
             break;  // Alt+F4 and the window menu
-        }
         case WM_CHAR:
             // The character the last key types; the form keeps it with that key's press.
-            if (const char character = CoreCharacterFromWide(static_cast<wchar_t>(wParam));
-                character && !IsRepeat(lParam)) {
-                const KeyStroke key{static_cast<int>(keyDown_), MoveOfKey(keyDown_), character};
-                categories ? form.lbhKeyDown(key) : form.lbgKeyDown(key);
+            if (const char character = TypedCharacter(static_cast<char16_t>(wParam))) {
+                form.KeyDown(list, {.code = static_cast<int>(keyDown_),
+                                    .move = MoveOfKey(keyDown_),
+                                    .character = character,
+                                    .repeated = IsRepeat(lParam)});
             }
             return 0;  // the native search by typed letters
         case WM_KEYUP:
         case WM_SYSKEYUP:
-            categories ? form.lbhKeyUp(static_cast<int>(wParam))
-                       : form.lbgKeyUp(static_cast<int>(wParam));
+            form.KeyUp(list, static_cast<int>(wParam));
             break;
         case WM_KILLFOCUS:
-            categories ? form.lbhExit() : form.lbgExit();
+            form.Exit(list);
             break;
         case WM_MOUSEMOVE:
-            if (!categories) {
+            if (Control(list).toolTip) {
                 const LRESULT hit = SendMessageW(box, LB_ITEMFROMPOINT, 0, lParam);
                 ShowItemTip(list, HIWORD(hit) ? -1 : LOWORD(hit));
             }
@@ -98,18 +94,8 @@ LRESULT MainWindow::OnListMessage(ControlId list, UINT message, WPARAM wParam, L
 
 LRESULT MainWindow::OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam, LPARAM lParam) {
     TForm1& form = *form_;
-    const auto press = [&](MouseButton button) {
-        switch (spot) {
-            case ControlId::Shape1:
-                return form.Shape1MouseDown(button);
-            case ControlId::Shape2:
-                return form.Shape2MouseDown(button);
-            default:
-                return form.Shape3MouseDown(button);
-        }
-    };
     if (IsPress(message)) {
-        press(PressedButton(message));
+        form.MouseDown(spot, PressedButton(message));
         return 0;  // a hot spot takes no focus and no capture
     }
     const bool pressKey = wParam == VK_SPACE || wParam == VK_RETURN;
@@ -123,9 +109,9 @@ LRESULT MainWindow::OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam
             break;
         case WM_KEYDOWN:
             if (pressKey) {
-                if (!IsRepeat(lParam)) {
-                    press(MouseButton::Keyboard);
-                }
+                form.KeyDown(spot, {.code = static_cast<int>(wParam),
+                                    .confirms = true,
+                                    .repeated = IsRepeat(lParam)});
                 return 0;
             }
             break;
@@ -137,16 +123,10 @@ LRESULT MainWindow::OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam
             break;
         case BM_CLICK:
             // Pressed by assistive technology, or by a program acting for the operator.
-            press(MouseButton::Assistive);
+            form.MouseDown(spot, MouseButton::Assistive);
             return 0;
         case WM_MOUSEMOVE:
-            if (spot == ControlId::Shape1) {
-                form.Shape1MouseMove();
-            } else if (spot == ControlId::Shape2) {
-                form.Shape2MouseMove();
-            } else {
-                form.Shape3MouseMove();
-            }
+            form.MouseMove(spot);
             break;
     }
     return DefSubclassProc(Of(spot), message, wParam, lParam);

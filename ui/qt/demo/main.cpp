@@ -10,10 +10,9 @@
 #include "Unit2.h"
 #include "VirtualLamp.h"
 #include "VirtualLampWindow.h"
+#include "WindowPlacement.h"
 
 namespace {
-
-constexpr int kWindowGap = 16;
 
 // Side by side and centred as a pair when the screen is wide enough; otherwise the main window
 // stays centred and the lamp window goes to the top right corner.
@@ -24,14 +23,11 @@ void PlaceSideBySide(QWidget& main, QWidget& lamp) {
     }
     const QRect area = screen->availableGeometry();
     lamp.adjustSize();
-    const int width = main.width() + kWindowGap + lamp.width();
-    if (width > area.width()) {
-        lamp.move(area.right() - lamp.width(), area.top());
-        return;
-    }
-    const int left = area.center().x() - width / 2;
-    main.move(left, main.y());
-    lamp.move(left + main.width() + kWindowGap, main.y());
+    const farb::WindowPair pair = farb::SideBySide(
+        {area.x(), area.y(), area.width(), area.height()},
+        {main.x(), main.y(), main.width(), main.height()}, lamp.width(), farb::kDemoWindowGap);
+    main.move(pair.main.x, pair.main.y);
+    lamp.move(pair.lamp.x, pair.lamp.y);
 }
 
 }  // namespace

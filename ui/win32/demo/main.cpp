@@ -9,10 +9,9 @@
 #include "SimulatedDriver.h"
 #include "VirtualLamp.h"
 #include "VirtualLampWindow.h"
+#include "WindowPlacement.h"
 
 namespace {
-
-constexpr int kWindowGap = 16;
 
 // Side by side and centred as a pair when the screen is wide enough; otherwise the main window
 // stays centred and the lamp window goes to the top right corner.
@@ -25,18 +24,15 @@ void PlaceSideBySide(HWND main, HWND lamp) {
     RECT lampFrame;
     GetWindowRect(main, &mainFrame);
     GetWindowRect(lamp, &lampFrame);
-    const int mainWidth = mainFrame.right - mainFrame.left;
-    const int lampWidth = lampFrame.right - lampFrame.left;
-    const int gap = MulDiv(kWindowGap, farb::WindowDpi(main), 96);
-    const int width = mainWidth + gap + lampWidth;
+    const farb::WindowPair pair =
+        farb::SideBySide({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                         {mainFrame.left, mainFrame.top, mainFrame.right - mainFrame.left,
+                          mainFrame.bottom - mainFrame.top},
+                         lampFrame.right - lampFrame.left,
+                         farb::ScaledToDpi(farb::kDemoWindowGap, farb::WindowDpi(main)));
     const UINT flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
-    if (width > work.right - work.left) {
-        SetWindowPos(lamp, nullptr, work.right - lampWidth, work.top, 0, 0, flags);
-        return;
-    }
-    const int left = work.left + (work.right - work.left - width) / 2;
-    SetWindowPos(main, nullptr, left, mainFrame.top, 0, 0, flags);
-    SetWindowPos(lamp, nullptr, left + mainWidth + gap, mainFrame.top, 0, 0, flags);
+    SetWindowPos(main, nullptr, pair.main.x, pair.main.y, 0, 0, flags);
+    SetWindowPos(lamp, nullptr, pair.lamp.x, pair.lamp.y, 0, 0, flags);
 }
 
 int RunMessageLoop(HWND main, HWND lamp) {
