@@ -19,11 +19,11 @@ const std::vector<LampKindChoice>& LampKindChoices() {
 
 std::vector<LampReadoutRow> VirtualLampReadout::Rows() const {
     return {
-        {"Letzter Befehl (hex):", "Letzter Befehl als Bytes", hexCommand},
-        {"Letzter Befehl (Text):", "Letzter Befehl als Text", textCommand},
-        {"Empfangene Befehle:", "Empfangene Befehle", commandCount},
-        {"Anschluss:", "Anschluss", connection},
-        {"Seriennummer:", "Seriennummer", serialNumber},
+        {"Letzter Befehl (hex):", "Letzter Befehl als Bytes", "hexCommand", hexCommand},
+        {"Letzter Befehl (Text):", "Letzter Befehl als Text", "textCommand", textCommand},
+        {"Empfangene Befehle:", "Empfangene Befehle", "commandCount", commandCount},
+        {"Anschluss:", "Anschluss", "connection", connection},
+        {"Seriennummer:", "Seriennummer", "serialNumber", serialNumber},
     };
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,7 @@ const std::vector<LampKindChoice>& LampKindChoices();
 struct LampReadoutRow {
     std::string_view label;  // "Letzter Befehl (hex):"
     std::string_view accessibleName;
+    std::string_view objectName;  // what a test finds the row's value by, "hexCommand"
     std::string text;
 };
 
@@ -48,5 +50,30 @@ VirtualLampReadout ReadOut(const VirtualLamp& lamp);
 
 // The widest text the hex row ever shows (a colour command), so a window keeps its size.
 inline constexpr std::string_view kWidestHexCommand = "43 30 30 45 43 30 30 0D 0A";
+
+// What both lamp windows show besides the readout, and their sizes in pixels at 96 dpi.
+struct LampWindowLayout {
+    int fieldWidth;  // the colour field
+    int fieldHeight;
+    std::string_view fieldName;  // for assistive technology
+    int colourNamePixels;        // bold, below the field
+    std::string_view colourNameName;
+    std::string_view kindLabel;  // beside the choice of lamp kinds
+    std::string_view kindName;
+    // The widest texts the value column shows, so a window never changes its size.
+    std::array<std::string_view, 3> widestValues;
+};
+
+inline constexpr LampWindowLayout kLampWindow{
+    .fieldWidth = 300,
+    .fieldHeight = 180,
+    .fieldName = "Lampenfeld",
+    .colourNamePixels = 24,
+    .colourNameName = "Farbe",
+    .kindLabel = "Lampenart:",
+    .kindName = "Lampenart",
+    // A colour command; a binary command to a text lamp; the longest lamp name.
+    .widestValues = {kWidestHexCommand, "<FF>K (nicht verstanden)", "Luma-Glanz eingesteckt"},
+};
 
 }  // namespace farb

@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "CoreText.h"
 #include "VirtualLampReadout.h"
@@ -10,8 +11,6 @@
 namespace farb::qt {
 
 namespace {
-
-constexpr QSize kFieldSize{300, 180};
 
 QLabel* DetailLabel(const QString& name, std::string_view accessibleName, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -27,16 +26,12 @@ VirtualLampWindow::VirtualLampWindow(VirtualLamp& lamp, QWidget* parent)
     : QWidget(parent),
       lamp_(lamp),
       field_(new QFrame(this)),
-      colourName_(DetailLabel(QStringLiteral("colourName"), "Farbe", this)),
+      colourName_(DetailLabel(QStringLiteral("colourName"), kLampWindow.colourNameName, this)),
       kind_(new QComboBox(this)),
       plug_(new QPushButton(FromCoreText(kPlugButton), this)),
       unplug_(new QPushButton(FromCoreText(kUnplugButton), this)) {
-    const QString names[] = {QStringLiteral("hexCommand"), QStringLiteral("textCommand"),
-                             QStringLiteral("commandCount"), QStringLiteral("connection"),
-                             QStringLiteral("serialNumber")};
-    const auto rows = ReadOut(lamp_).Rows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        details_.push_back(DetailLabel(names[i], rows[i].accessibleName, this));
+    for (const LampReadoutRow& row : ReadOut(lamp_).Rows()) {
+        details_.push_back(DetailLabel(FromCoreText(row.objectName), row.accessibleName, this));
     }
     setObjectName(QStringLiteral("VirtualLampWindow"));
     setWindowTitle(FromCoreText(kLampWindowTitle));
@@ -53,26 +48,30 @@ VirtualLampWindow::VirtualLampWindow(VirtualLamp& lamp, QWidget* parent)
 
 void VirtualLampWindow::StyleControls() {
     field_->setObjectName(QStringLiteral("lampField"));
-    field_->setAccessibleName(QStringLiteral("Lampenfeld"));
-    field_->setFixedSize(kFieldSize);
+    field_->setAccessibleName(FromCoreText(kLampWindow.fieldName));
+    field_->setFixedSize(kLampWindow.fieldWidth, kLampWindow.fieldHeight);
     field_->setAutoFillBackground(true);
     QFont large = colourName_->font();
-    large.setPixelSize(24);
+    large.setPixelSize(kLampWindow.colourNamePixels);
     large.setBold(true);
     colourName_->setFont(large);
     colourName_->setAlignment(Qt::AlignCenter);
 
     kind_->setObjectName(QStringLiteral("lampKind"));
-    kind_->setAccessibleName(QStringLiteral("Lampenart"));
+    kind_->setAccessibleName(FromCoreText(kLampWindow.kindName));
     for (const LampKindChoice& choice : LampKindChoices()) {
         kind_->addItem(FromCoreText(choice.label), static_cast<int>(choice.kind));
     }
     plug_->setObjectName(QStringLiteral("plug"));
     unplug_->setObjectName(QStringLiteral("unplug"));
 
-    // Room for a colour command, the longest the program sends, so the window keeps its size.
-    details_.front()->setMinimumWidth(
-        details_.front()->fontMetrics().horizontalAdvance(FromCoreText(kWidestHexCommand)));
+    // Room for the widest value, so the window keeps its size.
+    int widest = 0;
+    for (const std::string_view value : kLampWindow.widestValues) {
+        widest = std::max(widest,
+                          details_.front()->fontMetrics().horizontalAdvance(FromCoreText(value)));
+    }
+    details_.front()->setMinimumWidth(widest);
 }
 
 void VirtualLampWindow::LayOutControls() {
@@ -81,7 +80,7 @@ void VirtualLampWindow::LayOutControls() {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         details->addRow(FromCoreText(rows[i].label), details_[i]);
     }
-    details->addRow(QStringLiteral("Lampenart:"), kind_);
+    details->addRow(FromCoreText(kLampWindow.kindLabel), kind_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(plug_);
     buttons->addWidget(unplug_);

@@ -19,19 +19,13 @@ constexpr DWORD kTextStyle = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_CENTERIMAG
 // Sizes at 96 dpi.
 constexpr int kMargin = 12;
 constexpr int kGap = 8;
-constexpr SIZE kField{300, 180};
 constexpr int kColourNameHeight = 36;
 constexpr int kRowHeight = 22;
 constexpr int kComboRowHeight = 30;
 constexpr SIZE kButton{110, 26};
 constexpr int kTextPixels = 12;
-constexpr int kLargeTextPixels = 24;
 // Room for the combo box's arrow beside its widest item.
 constexpr int kComboArrowWidth = 30;
-constexpr std::string_view kKindLabel = "Lampenart:";
-// A binary command to a text lamp; the longest lamp name.
-constexpr std::string_view kWidestTextCommand = "<FF>K (nicht verstanden)";
-constexpr std::string_view kWidestConnection = "Luma-Glanz eingesteckt";
 
 std::wstring Wide(std::string_view latin1) {
     return WideFromCoreText(latin1);
@@ -91,27 +85,27 @@ VirtualLampWindow::~VirtualLampWindow() {
 
 void VirtualLampWindow::CreateControls() {
     field_ = Make(window_, instance_, L"STATIC", "", WS_CHILD | WS_VISIBLE, FARB_LAMP_FIELD_ID);
-    NameForAssistiveTechnology(field_, "Lampenfeld");
+    NameForAssistiveTechnology(field_, kLampWindow.fieldName);
     colourName_ =
         Make(window_, instance_, L"STATIC", "", kTextStyle | SS_CENTER, FARB_LAMP_COLOUR_NAME_ID);
-    NameForAssistiveTechnology(colourName_, "Farbe");
+    NameForAssistiveTechnology(colourName_, kLampWindow.colourNameName);
 
     const std::vector<LampReadoutRow> rows = ReadOut(lamp_).Rows();
-    for (std::size_t i = 0; i < kRowCount; ++i) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         const int offset = static_cast<int>(i);
-        rowLabels_[i] = Make(window_, instance_, L"STATIC", rows[i].label, kTextStyle,
-                             FARB_LAMP_ROW_LABEL_ID + offset);
-        rowValues_[i] = Make(window_, instance_, L"STATIC", "", kTextStyle | SS_ENDELLIPSIS,
-                             FARB_LAMP_ROW_VALUE_ID + offset);
-        NameForAssistiveTechnology(rowValues_[i], rows[i].accessibleName);
+        rowLabels_.push_back(Make(window_, instance_, L"STATIC", rows[i].label, kTextStyle,
+                                  FARB_LAMP_ROW_LABEL_ID + offset));
+        rowValues_.push_back(Make(window_, instance_, L"STATIC", "", kTextStyle | SS_ENDELLIPSIS,
+                                  FARB_LAMP_ROW_VALUE_ID + offset));
+        NameForAssistiveTechnology(rowValues_.back(), rows[i].accessibleName);
     }
 
-    kindLabel_ =
-        Make(window_, instance_, L"STATIC", kKindLabel, kTextStyle, FARB_LAMP_KIND_LABEL_ID);
+    kindLabel_ = Make(window_, instance_, L"STATIC", kLampWindow.kindLabel, kTextStyle,
+                      FARB_LAMP_KIND_LABEL_ID);
     kind_ =
         Make(window_, instance_, L"COMBOBOX", "",
              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, FARB_LAMP_KIND_ID);
-    NameForAssistiveTechnology(kind_, "Lampenart");
+    NameForAssistiveTechnology(kind_, kLampWindow.kindName);
     for (const LampKindChoice& choice : LampKindChoices()) {
         SendMessageW(kind_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(choice.label).c_str()));
     }
@@ -136,7 +130,7 @@ void VirtualLampWindow::MakeFonts() {
     const std::wstring family = Wide(MainWindowLayout().fontFamily);
     family.copy(face.lfFaceName, LF_FACESIZE - 1);
     face.lfFaceName[std::min<std::size_t>(family.size(), LF_FACESIZE - 1)] = L'\0';
-    face.lfHeight = -MulDiv(kLargeTextPixels, dpi_, 96);
+    face.lfHeight = -MulDiv(kLampWindow.colourNamePixels, dpi_, 96);
     face.lfWeight = FW_BOLD;
     largeFont_ = CreateFontIndirectW(&face);
 
@@ -151,14 +145,13 @@ void VirtualLampWindow::LayOut() {
     const auto scaled = [this](int pixels) { return MulDiv(pixels, dpi_, 96); };
     HDC dc = GetDC(window_);
     const HGDIOBJ previous = SelectObject(dc, font_);
-    int labelWidth = TextWidth(dc, kKindLabel);
+    int labelWidth = TextWidth(dc, kLampWindow.kindLabel);
     for (const LampReadoutRow& row : ReadOut(lamp_).Rows()) {
         labelWidth = std::max(labelWidth, TextWidth(dc, row.label));
     }
     labelWidth += scaled(kGap);
     int valueWidth = 0;
-    for (const std::string_view widest :
-         {kWidestHexCommand, kWidestTextCommand, kWidestConnection}) {
+    for (const std::string_view widest : kLampWindow.widestValues) {
         valueWidth = std::max(valueWidth, TextWidth(dc, widest));
     }
     for (const LampKindChoice& choice : LampKindChoices()) {
@@ -168,17 +161,17 @@ void VirtualLampWindow::LayOut() {
     ReleaseDC(window_, dc);
 
     const int margin = scaled(kMargin);
-    const int width = std::max(scaled(kField.cx), labelWidth + valueWidth);
+    const SIZE field{scaled(kLampWindow.fieldWidth), scaled(kLampWindow.fieldHeight)};
+    const int width = std::max(field.cx, labelWidth + valueWidth);
     const auto place = [](HWND control, int x, int y, int w, int h) {
         SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     };
     int y = margin;
-    place(field_, margin + (width - scaled(kField.cx)) / 2, y, scaled(kField.cx),
-          scaled(kField.cy));
-    y += scaled(kField.cy) + scaled(kGap);
+    place(field_, margin + (width - field.cx) / 2, y, field.cx, field.cy);
+    y += field.cy + scaled(kGap);
     place(colourName_, margin, y, width, scaled(kColourNameHeight));
     y += scaled(kColourNameHeight) + scaled(kGap);
-    for (std::size_t i = 0; i < kRowCount; ++i) {
+    for (std::size_t i = 0; i < rowLabels_.size(); ++i) {
         place(rowLabels_[i], margin, y, labelWidth, scaled(kRowHeight));
         place(rowValues_[i], margin + labelWidth, y, width - labelWidth, scaled(kRowHeight));
         y += scaled(kRowHeight);
@@ -210,7 +203,7 @@ void VirtualLampWindow::ShowReadout() {
     }
     SetText(colourName_, readout.colourName);
     const std::vector<LampReadoutRow> rows = readout.Rows();
-    for (std::size_t i = 0; i < kRowCount; ++i) {
+    for (std::size_t i = 0; i < rowValues_.size() && i < rows.size(); ++i) {
         SetText(rowValues_[i], rows[i].text);
     }
 

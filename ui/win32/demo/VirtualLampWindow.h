@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <array>
+#include <vector>
 
 #include "VirtualLamp.h"
 #include "VirtualLampReadout.h"
@@ -21,8 +21,6 @@ class VirtualLampWindow {
     HWND Handle() const { return window_; }
 
   private:
-    static constexpr std::size_t kRowCount = 5;
-
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -37,8 +35,8 @@ class VirtualLampWindow {
     HWND window_ = nullptr;
     HWND field_ = nullptr;
     HWND colourName_ = nullptr;
-    std::array<HWND, kRowCount> rowLabels_{};
-    std::array<HWND, kRowCount> rowValues_{};
+    std::vector<HWND> rowLabels_;  // one of each for a row of the readout
+    std::vector<HWND> rowValues_;
     HWND kindLabel_ = nullptr;
     HWND kind_ = nullptr;
     HWND plug_ = nullptr;
