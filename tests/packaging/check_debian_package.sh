@@ -150,4 +150,4 @@ if ((failures > 0)); then
     echo "$failures check(s) failed" >&2
     exit 1
 fi
-echo "package contents, control fields, desktop entry, metainfo and udev rule are as expected"
+echo "package contents, control fields, desktop entries, metainfo and udev rule are as expected"
