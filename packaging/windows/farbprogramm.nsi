@@ -1,6 +1,7 @@
 ; The setup program for 64-bit Windows: both programs into Program Files, for every user of the
 ; machine. Built by packaging/windows/CMakeLists.txt, which passes these with -D:
 ;   VERSION  MAIN_EXE  DEMO_EXE  LICENCE (CRLF text)  ICON (.ico)  OUTFILE
+; and SIGN, a command that signs the file named after it in place, when the release is signed.
 Unicode true
 Target amd64-unicode
 ManifestDPIAware true
@@ -10,6 +11,12 @@ SetCompressor /SOLID lzma
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
+
+!ifdef SIGN
+    ; The uninstaller is written into the setup program, so it is signed before it goes in.
+    !uninstfinalize '${SIGN} "%1"' = 0
+    !finalize '${SIGN} "%1"' = 0
+!endif
 
 !define PRODUCT "Farbprogramm"
 !define PUBLISHER "Lanvo"
@@ -26,7 +33,7 @@ VIAddVersionKey /LANG=1031 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1031 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1031 "FileDescription" "Installation von ${PRODUCT}"
 VIAddVersionKey /LANG=1031 "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=1031 "LegalCopyright" "MIT-Lizenz, ${PUBLISHER}"
+VIAddVersionKey /LANG=1031 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -61,7 +68,47 @@ Function DriverPage
     nsDialogs::Show
 FunctionEnd
 
+; The mutexes the programs hold while they run (ui/win32/ResourceIds.h). Local\ names are per
+; session: the elevated installer runs in the session of the user who started it and sees the
+; programs running there. A copy in another user's session stays unseen; its files are in use
+; then, and File or Delete fails on them.
+!define MAIN_MUTEX "Local\farbprogramm"
+!define DEMO_MUTEX "Local\farbprogramm-demo"
+
+; Sets $R0 to 1 when the named mutex exists. Access denied means it exists too, under rights that
+; do not let us hold it.
+!macro IF_MUTEX_EXISTS name
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${name}") p.r1 ?e'
+    Pop $R1
+    ${If} $1 P<> 0
+        System::Call 'kernel32::CloseHandle(p r1)'
+        StrCpy $R0 1
+    ${ElseIf} $R1 = 5
+        StrCpy $R0 1
+    ${EndIf}
+!macroend
+
+; Before any file is touched: while Farbprogramm or a demo runs, asks to close it, as often as the
+; user chooses "Wiederholen". "Abbrechen", or a silent run (/S), ends here with exit code 2 and
+; nothing changed.
+!macro DEFINE_WAIT_UNTIL_CLOSED un
+Function ${un}WaitUntilClosed
+    retry:
+    StrCpy $R0 0
+    !insertmacro IF_MUTEX_EXISTS "${MAIN_MUTEX}"
+    !insertmacro IF_MUTEX_EXISTS "${DEMO_MUTEX}"
+    ${If} $R0 = 1
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${PRODUCT} läuft noch. Bitte schließen Sie ${PRODUCT} und die Demo, dann wählen Sie „Wiederholen“.$\r$\n$\r$\nMit „Abbrechen“ bleibt alles, wie es ist." /SD IDCANCEL IDRETRY retry
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro DEFINE_WAIT_UNTIL_CLOSED ""
+!insertmacro DEFINE_WAIT_UNTIL_CLOSED "un."
+
 Section
+    Call WaitUntilClosed
     SetShellVarContext all
     SetRegView 64
     SetOutPath "$INSTDIR"
@@ -91,6 +138,10 @@ Section
 SectionEnd
 
 ; Only what the installer wrote: a folder that still holds the user's own files stays.
+Function un.onInit
+    Call un.WaitUntilClosed
+FunctionEnd
+
 Section "Uninstall"
     SetShellVarContext all
     SetRegView 64

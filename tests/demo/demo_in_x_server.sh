@@ -48,7 +48,8 @@ wait_for_colour() {
 }
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
-main_title="Lanvo Farbprogram  V1.15"
+# The demo's title is the program's with " – Demo" after it, never the program's own.
+main_title="Lanvo Farbprogram  V1.15 – Demo"
 wait_for_window "$main_title"
 wait_for_window "Virtuelle Lampe"
 wait_for_window "Wichtiger Hinweis"
@@ -58,6 +59,21 @@ for window in "$main" "$lamp"; do
     [[ $(xprop -len 1000000 -id "$window" _NET_WM_ICON) == *"Icon (16 x 16)"* ]] ||
         fail "window $window carries no program icon"
 done
+
+# "DEMO · virtuelle Lampe" in white on its orange plate at (299, 52), 236 x 32 pixels in the
+# header (DemoMarkLayout).
+mark_pixels() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    "$count_colour" $((X + 299)) $((Y + 52)) 236 32 "$1"
+}
+for _ in $(seq 1 50); do
+    plate=$(mark_pixels BE4600) lettering=$(mark_pixels FFFFFF)
+    ((plate > 236 * 32 / 2 && lettering > 200)) && break
+    sleep 0.1
+done
+((plate > 236 * 32 / 2 && lettering > 200)) ||
+    fail "no demo mark in the header: $plate plate and $lettering letter pixels"
 
 xdotool windowfocus --sync "$(window_of "Wichtiger Hinweis")" key Return
 for _ in $(seq 1 50); do

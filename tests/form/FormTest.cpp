@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ControlTable.h"
+#include "FormTexts.h"
 #include "ListRules.h"
 #include "NoDriver.h"
 #include "RecordingFrontEnd.h"
@@ -487,6 +488,29 @@ TEST(ControlTable, IdsIndexTheTableAndEveryControlLiesInTheClientArea) {
     EXPECT_EQ(Control(ControlId::lbh).focusOrder, 1);
     EXPECT_EQ(Control(ControlId::lbg).focusOrder, 2);
     EXPECT_EQ(FirstInFocusOrder(), ControlId::lbh);
+}
+
+// The demo must not pass for the program: its title ends in the suffix, the program's does not,
+// and its mark lies in the header clear of every control the operator uses.
+TEST(ControlTable, TheDemoIsMarkedInItsTitleAndOverNoControl) {
+    const std::string title = DemoWindowTitle();
+    EXPECT_EQ(title, "Lanvo Farbprogram  V1.15 \x96 Demo");
+    EXPECT_FALSE(MainWindowLayout().title.ends_with(kDemoTitleSuffix));
+
+    const Rect mark = DemoMarkLayout().rect;
+    EXPECT_GE(mark.left, 0);
+    EXPECT_GE(mark.top, 0);
+    EXPECT_LE(mark.Right(), MainWindowLayout().clientWidth);
+    for (const ControlLayout& entry : Controls()) {
+        if (entry.kind == ControlKind::Picture) {
+            continue;
+        }
+        const Rect& rect = entry.rect;
+        const bool apart = mark.Right() <= rect.left || rect.Right() <= mark.left ||
+                           mark.Bottom() <= rect.top || rect.Bottom() <= mark.top;
+        EXPECT_TRUE(apart) << entry.name;
+    }
+    EXPECT_NE(DemoMarkLayout().textColour, DemoMarkLayout().background);
 }
 
 TEST(ControlTable, ScalesEdgesByDpiOver96) {

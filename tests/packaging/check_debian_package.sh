@@ -31,6 +31,7 @@ has_file() { grep -qxF -- "$1 ./$2" <<<"$listing" || fail "the package lacks $2 
 has_file -rwxr-xr-x usr/bin/farbprogramm
 has_file -rwxr-xr-x usr/bin/farbprogramm-demo
 has_file -rw-r--r-- usr/share/applications/$app_id.desktop
+has_file -rw-r--r-- usr/share/applications/$app_id.demo.desktop
 has_file -rw-r--r-- usr/share/metainfo/$app_id.metainfo.xml
 has_file -rw-r--r-- usr/share/icons/hicolor/scalable/apps/$app_id.svg
 has_file -rw-r--r-- usr/lib/udev/rules.d/60-farbprogramm.rules
@@ -68,16 +69,23 @@ grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
 # The installed files themselves.
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
-desktop=$root/usr/share/applications/$app_id.desktop
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
-desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
 
-exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-[[ -x "$root/usr/bin/$exec_name" ]] || fail "the desktop entry starts '$exec_name', not in the package"
-icon_name=$(sed -n 's/^Icon=//p' "$desktop")
-[[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon_name.svg" ]] ||
-    fail "the desktop entry's icon '$icon_name' is not in the package"
+# Each entry valid, starting its own program with the packaged icon, under a name of its own.
+check_entry() {  # desktop-id name program
+    local desktop=$root/usr/share/applications/$1.desktop exec_name icon_name
+    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $1.desktop"
+    [[ $(sed -n 's/^Name=//p' "$desktop") == "$2" ]] || fail "$1.desktop is not named '$2'"
+    exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+    [[ $exec_name == "$3" && -x "$root/usr/bin/$exec_name" ]] ||
+        fail "$1.desktop starts '$exec_name', not the packaged $3"
+    icon_name=$(sed -n 's/^Icon=//p' "$desktop")
+    [[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon_name.svg" ]] ||
+        fail "the icon '$icon_name' of $1.desktop is not in the package"
+}
+check_entry "$app_id" Farbprogramm farbprogramm
+check_entry "$app_id.demo" "Farbprogramm Demo" farbprogramm-demo
 grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $app_id.desktop"
 grep -qF "<release version=\"1.15\"" "$metainfo" || fail "the metainfo names no release 1.15"
@@ -142,4 +150,4 @@ if ((failures > 0)); then
     echo "$failures check(s) failed" >&2
     exit 1
 fi
-echo "package contents, control fields, desktop entry, metainfo and udev rule are as expected"
+echo "package contents, control fields, desktop entries, metainfo and udev rule are as expected"

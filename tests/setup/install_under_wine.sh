@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the setup program silently into a Wine prefix of its own on a private X server, checks
-# what it put where, runs the installed demo through farb-inspect, uninstalls silently and checks
-# that the prefix is as it was before.
+# what it put where, runs the installed demo through farb-inspect, checks that neither the
+# uninstaller nor the setup program touches anything while the program or the demo runs,
+# uninstalls silently and checks that the prefix is as it was before.
 #   install_under_wine.sh SETUP_EXE MAIN_EXE DEMO_EXE FARB_INSPECT_EXE
 set -euo pipefail
 setup=$1 main_exe=$2 demo_exe=$3 inspect=$4
@@ -71,6 +72,42 @@ mkdir -p "$session/logs"
 logs=$(wine winepath -w "$session/logs")
 wine "$inspect" demo 'C:\Program Files\Farbprogramm\farbprogramm-demo.exe' "$logs" >&2 ||
     fail "the installed demo"
+
+# While the program or a demo runs, a silent uninstallation and a silent installation over it
+# must fail and change nothing. Run in place (_?=, which takes the rest of the command line
+# unquoted: hence the folder in two arguments), the uninstaller returns its own exit code.
+state() {
+    (cd "$drive" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -type f -print0 |
+        sort -z | xargs -0 md5sum)
+    wine reg query "$key\\Farbprogramm" | tr -d '\r'
+}
+blocked_while_running() {  # program
+    local running code installed
+    installed=$(state)
+    "$WINE" "$dir/$1" </dev/null >/dev/null 2>&1 &
+    running=$!
+    # The notice shows once the program holds its mutex.
+    for ((tries = 0; tries < 100; tries++)); do
+        xdotool search --name '^Wichtiger Hinweis$' >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xdotool search --name '^Wichtiger Hinweis$' >/dev/null 2>&1 || fail "$1 shows no notice"
+    code=0
+    wine "$dir/uninstall.exe" /S '_?=C:\Program' 'Files\Farbprogramm' || code=$?
+    ((code != 0)) || fail "the uninstaller succeeded while $1 runs"
+    echo "with $1 running, the uninstaller exits $code"
+    code=0
+    wine "$setup" /S >/dev/null || code=$?
+    ((code != 0)) || fail "the setup program succeeded while $1 runs"
+    [[ $(state) == "$installed" ]] || fail "with $1 running, the files or the entry changed"
+    kill "$running"
+    wait "$running" || true
+    echo "with $1 running, the setup program exits $code; nothing changed"
+}
+started=$(now)
+blocked_while_running farbprogramm.exe
+blocked_while_running farbprogramm-demo.exe
+echo "checked with running programs in $(seconds_since "$started") s"
 
 # The uninstaller hands over to a copy of itself and returns at once: wait for its work, whose
 # last step removes the uninstall entry.

@@ -517,6 +517,55 @@ void CheckDemo(HWND main, const PROCESS_INFORMATION& demo) {
           "closing the lamp window leaves the demo running");
 }
 
+// The version resource names the file, so that Windows' dialogs never take the demo for the
+// program; both carry the maker and the copyright.
+void CheckVersion(const std::string& exe, std::wstring_view description,
+                  std::wstring_view fileName) {
+    std::vector<char> block(GetFileVersionInfoSizeA(exe.c_str(), nullptr));
+    const bool read =
+        !block.empty() &&
+        GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data());
+    const auto value = [&](const wchar_t* name) {
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040704B0\\") + name;
+        wchar_t* text = nullptr;
+        UINT length = 0;
+        if (!read ||
+            !VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&text), &length) ||
+            length == 0) {
+            return std::wstring();
+        }
+        return std::wstring(text);
+    };
+    Check(value(L"FileDescription") == description && value(L"OriginalFilename") == fileName,
+          "the version resource names " + Narrow(std::wstring(fileName)));
+    Check(value(L"CompanyName") == L"Lanvo" &&
+              value(L"LegalCopyright") == L"Copyright (C) 2026 Lanvo",
+          "the version resource names the maker and the copyright");
+}
+
+// The demo's title ends in " \x96 Demo", and its header shows the mark on its plate.
+void CheckDemoMarked(HWND main) {
+    Check(Text(main) == Wide(DemoWindowTitle()),
+          "the demo's title is the program's with its suffix");
+    const MarkLayout& mark = DemoMarkLayout();
+    const COLORREF plate = RGB(mark.background.red, mark.background.green, mark.background.blue);
+    const COLORREF lettering =
+        RGB(mark.textColour.red, mark.textColour.green, mark.textColour.blue);
+    int letterPixels = 0;
+    const int middle = mark.rect.top + mark.rect.height / 2;
+    const bool shown = Eventually([&] {
+        letterPixels = 0;
+        for (int x = mark.rect.left; x < mark.rect.Right(); ++x) {
+            letterPixels += ScreenPixel(main, x, middle) == lettering;
+        }
+        return ScreenPixel(main, mark.rect.left + 1, mark.rect.top + 1) == plate &&
+               ScreenPixel(main, mark.rect.Right() - 2, mark.rect.Bottom() - 2) == plate &&
+               letterPixels > 10;
+    });
+    Check(shown,
+          "the header shows the demo's mark (" + std::to_string(letterPixels) + " letter pixels)");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -535,6 +584,8 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "demo") {
         HWND main = AnswerNotice(true);
+        CheckVersion(exe, L"Farbprogramm Demo", L"farbprogramm-demo.exe");
+        CheckDemoMarked(main);
         CheckDemo(main, first);
         PostMessageW(main, WM_CLOSE, 0, 0);
         Check(WaitForExit(first, 0), "closing the main window ends the demo");
@@ -547,6 +598,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     CheckLayout(main, dpi);
+    CheckVersion(exe, L"Farbprogramm", L"farbprogramm.exe");
     CheckColours(main, dpi);
     CheckStartState(main);
     if (dpi != kDesignDpi) {

@@ -127,6 +127,13 @@ constexpr std::array kControls{
     WhiteLabel(ControlId::LSTOp, "LSTOp", {744, 472, 40, 22}, false),
 };
 
+constexpr MarkLayout kDemoMark{
+    .rect = {299, 52, 236, 32},
+    .fontPixels = 17,
+    .textColour = kWhite,
+    .background = {190, 70, 0},
+};
+
 }  // namespace
 
 const WindowLayout& MainWindowLayout() {
@@ -135,6 +142,10 @@ const WindowLayout& MainWindowLayout() {
 
 std::span<const ControlLayout> Controls() {
     return kControls;
+}
+
+const MarkLayout& DemoMarkLayout() {
+    return kDemoMark;
 }
 
 const ControlLayout& Control(ControlId id) {

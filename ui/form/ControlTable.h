@@ -76,10 +76,21 @@ struct WindowLayout {
     Rgb plainBackground;  // shown where the artwork is missing
 };
 
+// A plate with one line of bold text drawn into the artwork, such as the demo's mark in the
+// header; it lies over no control.
+struct MarkLayout {
+    Rect rect;       // client-area pixels of a 96 dpi screen
+    int fontPixels;  // Arial, bold
+    Rgb textColour;
+    Rgb background;
+};
+
 inline constexpr int kDesignDpi = 96;
 
 const WindowLayout& MainWindowLayout();
 std::span<const ControlLayout> Controls();
+// Where the demo shows kDemoMarkText: in the header, between the name and the subtitle.
+const MarkLayout& DemoMarkLayout();
 const ControlLayout& Control(ControlId id);
 // The control with the keyboard focus when the window opens: the first in the focus order.
 ControlId FirstInFocusOrder();

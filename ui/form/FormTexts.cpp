@@ -1,6 +1,12 @@
 #include "FormTexts.h"
 
+#include "ControlTable.h"
+
 namespace farb {
+
+std::string DemoWindowTitle() {
+    return std::string(MainWindowLayout().title) + std::string(kDemoTitleSuffix);
+}
 
 std::vector<std::string> StatusItems() {
     return {"keine Verbindung", "USB", "USB", "USB"};

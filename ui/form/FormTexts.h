@@ -21,6 +21,13 @@ inline constexpr std::string_view kProgramTitle = "Farbprogramm";
 inline constexpr std::string_view kAlreadyRunningText =
     "Das Farbprogramm l\xE4uft bereits. Es kann nur ein Farbprogramm die Lampe steuern.";
 
+// The demo drives a virtual lamp only: its window title ends in this, and its header carries the
+// mark, so that it is never taken for the program beside it that drives the real lamp.
+inline constexpr std::string_view kDemoTitleSuffix = " \x96 Demo";
+inline constexpr std::string_view kDemoMarkText = "DEMO \xB7 virtuelle Lampe";
+// The main window's title followed by kDemoTitleSuffix.
+std::string DemoWindowTitle();
+
 inline constexpr std::string_view kHoverStart = "Start";
 inline constexpr std::string_view kHoverPause = "Pause";
 inline constexpr std::string_view kHoverStop = "Stop";

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "CoreText.h"
+#include "FormTexts.h"
 #include "ResourceIds.h"
 
 namespace farb {
@@ -86,6 +88,24 @@ void DecodeInto(HINSTANCE instance, int dpi, BYTE* bits, int width, int height, 
     converter->CopyPixels(&area, stride, stride * static_cast<UINT>(height), bits);
 }
 
+void DrawMark(HDC dc, const MarkLayout& mark, std::string_view text, int dpi) {
+    const Rect rect = ScaledToDpi(mark.rect, dpi);
+    RECT area{rect.left, rect.top, rect.Right(), rect.Bottom()};
+    SetBkColor(dc, RGB(mark.background.red, mark.background.green, mark.background.blue));
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+    HFONT font = CreateFontW(-ScaledToDpi(mark.fontPixels, dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE,
+                             FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Arial");
+    HGDIOBJ previous = SelectObject(dc, font);
+    SetTextColor(dc, RGB(mark.textColour.red, mark.textColour.green, mark.textColour.blue));
+    SetBkMode(dc, TRANSPARENT);
+    const std::wstring wide = WideFromCoreText(text);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+}
+
 }  // namespace
 
 Artwork::~Artwork() {
@@ -130,6 +150,9 @@ void Artwork::Render(HINSTANCE instance, int dpi) {
     GdiFlush();
     const UINT stride = (static_cast<UINT>(width) * 3 + 3) & ~3u;
     DecodeInto(instance, dpi, static_cast<BYTE*>(bits), width, height, stride);
+    if (demoMark_) {
+        DrawMark(memory_, DemoMarkLayout(), kDemoMarkText, dpi);
+    }
 }
 
 void Artwork::PaintBehind(HDC dc, HWND child, const RECT& area) const {

@@ -16,6 +16,8 @@ class Artwork {
     Artwork& operator=(const Artwork&) = delete;
     ~Artwork();
 
+    // From the next Render on, the demo's mark is drawn into the header.
+    void ShowDemoMark() { demoMark_ = true; }
     void Render(HINSTANCE instance, int dpi);
     // Fills `area` of `child` (of the client area when child is null) with the artwork under it.
     void PaintBehind(HDC dc, HWND child, const RECT& area) const;
@@ -26,6 +28,7 @@ class Artwork {
     HDC memory_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ original_ = nullptr;
+    bool demoMark_ = false;
 };
 
 }  // namespace farb

@@ -9,6 +9,7 @@
 #include "CoreText.h"
 #include "Dialogs.h"
 #include "Dpi.h"
+#include "FormTexts.h"
 #include "InputMapping.h"
 #include "RealSleep.h"
 #include "ResourceIds.h"
@@ -75,14 +76,18 @@ ControlClass ClassOf(const ControlLayout& entry) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver) : instance_(instance) {
+MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver, bool demo) : instance_(instance) {
     RegisterWindowClass(instance, WindowProcedure);
-    const std::wstring title = WideFromCoreText(MainWindowLayout().title);
+    const std::wstring title =
+        WideFromCoreText(demo ? DemoWindowTitle() : std::string(MainWindowLayout().title));
     window_ = CreateWindowExW(0, FARB_WINDOW_CLASS, title.c_str(), kWindowStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     dpi_ = WindowDpi(window_);
     listBrush_ = CreateSolidBrush(ColourOf(Control(ControlId::lbh).background));
+    if (demo) {
+        artwork_.ShowDemoMark();
+    }
     artwork_.Render(instance_, dpi_);
     CreateControls();
 

@@ -25,7 +25,8 @@ inline COLORREF ColourOf(Rgb rgb) {
 // nothing itself.
 class MainWindow : public FormFrontEnd {
   public:
-    MainWindow(HINSTANCE instance, FtDriver& driver);
+    // `demo`: the demo's title and the mark that no lamp is driven.
+    MainWindow(HINSTANCE instance, FtDriver& driver, bool demo = false);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;

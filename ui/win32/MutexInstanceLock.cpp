@@ -11,7 +11,7 @@ MutexInstanceLock::~MutexInstanceLock() {
 }
 
 bool MutexInstanceLock::Claim() {
-    mutex_ = CreateMutexW(nullptr, FALSE, L"Local\\farbprogramm");
+    mutex_ = CreateMutexW(nullptr, FALSE, FARB_INSTANCE_MUTEX);
     return mutex_ && GetLastError() != ERROR_ALREADY_EXISTS;
 }
 

@@ -14,3 +14,8 @@
 #define FARB_FIRST_CONTROL_ID 200
 
 #define FARB_WINDOW_CLASS L"Farbprogramm.Form1"
+
+// Held while farbprogramm.exe runs, and while any demo runs; the setup program and the uninstaller
+// look for both (packaging/windows/farbprogramm.nsi names them again).
+#define FARB_INSTANCE_MUTEX L"Local\\farbprogramm"
+#define FARB_DEMO_MUTEX L"Local\\farbprogramm-demo"

@@ -2,6 +2,9 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "CoreText.h"
+#include "DemoMark.h"
+#include "FormTexts.h"
 #include "German.h"
 #include "MainWindow.h"
 #include "ProgramIcon.h"
@@ -43,6 +46,9 @@ int main(int argc, char* argv[]) {
     farb::VirtualLamp lamp(driver);
 
     farb::qt::MainWindow Form1(driver, farb::SleepOnThisThread);
+    // Beside the real program the demo must never pass for it.
+    Form1.setWindowTitle(farb::qt::FromCoreText(farb::DemoWindowTitle()));
+    new farb::qt::DemoMark(&Form1);
     farb::qt::TForm2 Form2;
     farb::qt::VirtualLampWindow lampWindow(lamp);
     lampWindow.setWindowIcon(farb::qt::ProgramIcon());

@@ -6,6 +6,7 @@
 
 #include "Dpi.h"
 #include "MainWindow.h"
+#include "ResourceIds.h"
 #include "SimulatedDriver.h"
 #include "VirtualLamp.h"
 #include "VirtualLampWindow.h"
@@ -49,8 +50,10 @@ int RunMessageLoop(HWND main, HWND lamp) {
 
 }  // namespace
 
-// No single-instance lock: each demo has a lamp of its own.
+// No single-instance lock: each demo has a lamp of its own. The mutex only tells the setup
+// program and the uninstaller that a demo runs; every demo opens the same one and none waits.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    const HANDLE running = CreateMutexW(nullptr, FALSE, FARB_DEMO_MUTEX);
     farb::BecomeDpiAware();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
@@ -59,11 +62,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     driver.SetRecording(false);
     farb::VirtualLamp lamp(driver);
 
-    farb::MainWindow Form1(instance, driver);
+    farb::MainWindow Form1(instance, driver, true);
     farb::VirtualLampWindow lampWindow(instance, lamp);
     PlaceSideBySide(Form1.Handle(), lampWindow.Handle());
     ShowWindow(lampWindow.Handle(), SW_SHOWNOACTIVATE);
     Form1.Show();
     // The main window's end ends the loop; the lamp window goes with this function.
-    return RunMessageLoop(Form1.Handle(), lampWindow.Handle());
+    const int exitCode = RunMessageLoop(Form1.Handle(), lampWindow.Handle());
+    if (running) {
+        CloseHandle(running);
+    }
+    return exitCode;
 }
