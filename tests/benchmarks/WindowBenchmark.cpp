@@ -94,6 +94,9 @@ ChildRun RunChild(const char* mode) {
     return {std::chrono::duration<double>(seen - start).count(), usage.ru_maxrss};
 }
 
+// The largest peak of each kind of window, for the comparison at the end of the run.
+long gPeakKilobytes[2] = {0, 0};
+
 void StartUp(benchmark::State& state, const char* mode) {
     long peak = 0;
     for (auto _ : state) {
@@ -102,6 +105,8 @@ void StartUp(benchmark::State& state, const char* mode) {
         peak = std::max(peak, run.peakKilobytes);
     }
     state.counters["peak_kB"] = static_cast<double>(peak);
+    const bool farbprogramm = std::strcmp(mode, "--child-farbprogramm") == 0;
+    gPeakKilobytes[farbprogramm ? 1 : 0] = peak;
 }
 
 BENCHMARK_CAPTURE(StartUp, hello_world_window, "--child-bare")
@@ -168,5 +173,10 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (gPeakKilobytes[0] > 0 && gPeakKilobytes[1] > 0) {
+        std::printf("peak memory: farbprogramm %ld kB, hello world %ld kB, ratio %.2f\n",
+                    gPeakKilobytes[1], gPeakKilobytes[0],
+                    static_cast<double>(gPeakKilobytes[1]) / gPeakKilobytes[0]);
+    }
     return 0;
 }

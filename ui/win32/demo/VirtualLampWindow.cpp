@@ -162,7 +162,7 @@ void VirtualLampWindow::LayOut() {
 
     const int margin = scaled(kMargin);
     const SIZE field{scaled(kLampWindow.fieldWidth), scaled(kLampWindow.fieldHeight)};
-    const int width = std::max(field.cx, labelWidth + valueWidth);
+    const int width = std::max<int>(field.cx, labelWidth + valueWidth);
     const auto place = [](HWND control, int x, int y, int w, int h) {
         SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     };
