@@ -368,6 +368,53 @@ TEST_F(FormTest, EventsByControlIdReachTheirHandlers) {
     EXPECT_FALSE(frontEnd_.Visible(ControlId::LPAUSE));
 }
 
+// Choosing a found programme is the operator's two clicks: the heading, then the programme, with
+// everything they do to the window and the lamp, also to a running treatment.
+TEST(FormSearch, ChoosingAFoundProgrammeDoesWhatTheTwoClicksDo) {
+    struct Window {
+        SimulatedDriver driver;
+        int lamp = driver.Plug("TTL232R", "FT1", LampKind::BinaryLamp);
+        RecordingFrontEnd frontEnd;
+        TForm1 form{frontEnd, driver, [](std::chrono::milliseconds) {}};
+    };
+    Window searched, clicked;
+    for (Window* window : {&searched, &clicked}) {
+        window->form.lbgMouseDown(MouseButton::Left, 3);
+        window->form.Shape1MouseDown(MouseButton::Left);
+        window->form.Timer1Timer();
+    }
+    const std::vector<FoundProgramme> found = searched.form.FindProgrammes("migraene");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].text, "Migr\xE4ne \x97 Allgemeine Krankheiten 2");
+    searched.form.ChooseFoundProgramme(found[0].entry);
+    clicked.form.lbhMouseDown(MouseButton::Left, 1);
+    clicked.form.lbgMouseDown(MouseButton::Left, 2);
+
+    EXPECT_EQ(searched.frontEnd.texts, clicked.frontEnd.texts);
+    EXPECT_EQ(searched.frontEnd.selection, clicked.frontEnd.selection);
+    EXPECT_EQ(searched.frontEnd.items, clicked.frontEnd.items);
+    EXPECT_EQ(searched.frontEnd.timers, clicked.frontEnd.timers);
+    EXPECT_EQ(searched.frontEnd.awake, clicked.frontEnd.awake);
+    EXPECT_EQ(searched.driver.BytesReceivedBy(searched.lamp),
+              clicked.driver.BytesReceivedBy(clicked.lamp));
+    EXPECT_EQ(searched.form.Treatment().State(), TreatmentState::Ready);
+    EXPECT_EQ(found[0].steps, searched.frontEnd.itemTips[ControlId::lbg][2].description);
+}
+
+TEST(FormSearch, ListsEveryProgrammeForNothingTypedAndNoneForANameNotThere) {
+    SimulatedDriver driver;
+    RecordingFrontEnd frontEnd;
+    TForm1 form(frontEnd, driver, [](std::chrono::milliseconds) {});
+    const std::vector<FoundProgramme> all = form.FindProgrammes("");
+    ASSERT_EQ(all.size(), 198u);
+    EXPECT_EQ(all.front().text, "Adipositas (Fettsucht \x97 Allgemeine Krankheiten");
+    EXPECT_TRUE(form.FindProgrammes("xylophon").empty());
+    form.ChooseFoundProgramme(198);  // no such entry: nothing happens
+    form.ChooseFoundProgramme(-1);
+    EXPECT_EQ(form.Selection(ControlId::lbh), 0);
+    EXPECT_TRUE(driver.Calls().empty());
+}
+
 TEST(TypedCharacter, OnlyPrintableLatin1TypesIntoAList) {
     EXPECT_EQ(TypedCharacter(u'a'), 'a');
     EXPECT_EQ(TypedCharacter(u' '), ' ');
@@ -474,6 +521,16 @@ TEST_F(FaultyCatalogueFormTest, AnErrorEndsTheEventAndIsShown) {
     form_.Shape2MouseDown(MouseButton::Left);  // Stop still ends the treatment
     EXPECT_FALSE(form_.TimerOn(TimerId::Timer1));
     EXPECT_EQ(Text(ControlId::Label1), "Bitte w\xE4hlen Sie");
+}
+
+TEST_F(FaultyCatalogueFormTest, TheSearchListsProgrammesBehindAFaultyLineWithoutSteps) {
+    const std::vector<FoundProgramme> found = form_.FindProgrammes("");
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[0].steps, "rot 2 Min. \x97 2 Min.");
+    EXPECT_EQ(found[2].text, "Kaputt \x97 Schlecht");
+    EXPECT_EQ(found[2].steps, "");
+    form_.ChooseFoundProgramme(found[2].entry);
+    EXPECT_EQ(frontEnd_.errors.size(), 1u);  // the click on its heading shows the fault
 }
 
 TEST(ControlTable, IdsIndexTheTableAndEveryControlLiesInTheClientArea) {

@@ -226,6 +226,22 @@ void TForm1::Image1MouseMove(int x, int y) {
     ShowOnlyHoverLabel(ControlId::Image1);
 }
 
+std::vector<FoundProgramme> TForm1::FindProgrammes(std::string_view query) {
+    if (!finder_) {
+        finder_ = std::make_unique<ProgrammeFinder>(catalogue_);
+    }
+    return finder_->Find(query);
+}
+
+void TForm1::ChooseFoundProgramme(int entry) {
+    if (!finder_ || entry < 0 || entry >= static_cast<int>(finder_->Entries().size())) {
+        return;
+    }
+    const ProgrammeEntry& programme = finder_->Entry(entry);
+    lbhMouseDown(MouseButton::Left, programme.category);
+    lbgMouseDown(MouseButton::Left, programme.row);
+}
+
 void TForm1::SystemSuspend() {
     if (control_.State() == TreatmentState::Running) {
         RunEvent([this] { control_.PauseTreatment(); });

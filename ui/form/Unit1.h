@@ -2,7 +2,9 @@
 
 #include <exception>
 #include <map>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CommandsLamp.h"
@@ -11,6 +13,7 @@
 #include "FormInput.h"
 #include "FtDriver.h"
 #include "LampLink.h"
+#include "ProgrammeFinder.h"
 #include "TherapyCatalogue.h"
 #include "TreatmentControl.h"
 
@@ -68,6 +71,11 @@ class TForm1 {
     void Shape3MouseMove();
     // A move over the background at a client point (96 dpi pixels).
     void Image1MouseMove(int x, int y);
+
+    // The dialog "Programm suchen": what it lists for `query`, and the operator's choice of a
+    // programme there, which does what a click on its heading and one on the programme do.
+    std::vector<FoundProgramme> FindProgrammes(std::string_view query);
+    void ChooseFoundProgramme(int entry);
 
     // The machine is about to sleep: a running treatment pauses as the Pause hot spot pauses it,
     // so the lamp is dark through the sleep and the countdown is true afterwards.
@@ -150,6 +158,7 @@ class TForm1 {
     bool keptAwake_ = false;
     TreatmentProgress progress_;
     ControlId shownHoverLabel_ = ControlId::Image1;  // Image1: none shown
+    std::unique_ptr<ProgrammeFinder> finder_;        // made when the search first opens
 };
 
 }  // namespace farb
