@@ -28,6 +28,16 @@ inline constexpr std::string_view kDemoMarkText = "DEMO \xB7 virtuelle Lampe";
 // The main window's title followed by kDemoTitleSuffix.
 std::string DemoWindowTitle();
 
+// The dialog that finds a programme by name across all headings.
+inline constexpr std::string_view kSearchTitle = "Programm suchen";
+inline constexpr std::string_view kSearchHint = "Programm suchen (Strg+F)";
+inline constexpr std::string_view kSearchLabel =
+    "&Name oder Ü"
+    "berschrift:";
+inline constexpr std::string_view kSearchResults = "Gefundene Programme";
+inline constexpr std::string_view kSearchChoose = "&Auswählen";
+inline constexpr std::string_view kSearchNothingFound = "Kein Programm gefunden";
+
 inline constexpr std::string_view kHoverStart = "Start";
 inline constexpr std::string_view kHoverPause = "Pause";
 inline constexpr std::string_view kHoverStop = "Stop";
