@@ -1,0 +1,117 @@
+#include "Interruptions.h"
+
+#include "InspectorTools.h"
+#include "TreatmentControl.h"
+
+namespace farb::inspect {
+namespace {
+
+// The binary lamp's off command, which the programs here talk to.
+const std::string kOff = "\xFF\x4B";
+
+bool OffSince(const std::string& log, std::size_t since) {
+    return ReadFile(log).find(WriteLine(kOff), since) != std::string::npos;
+}
+
+bool StartRunning(HWND main) {
+    PressCentre(Child(main, ControlId::Shape1));
+    return Shows(main, ControlId::Label1, kStatusRemaining);
+}
+
+// A tick shown after the key was queued was dispatched after it, since the system hands out
+// input before timer messages.
+bool TicksAfterKeys(HWND main) {
+    const std::wstring before = Text(Child(main, ControlId::lt));
+    return Eventually([&] { return Text(Child(main, ControlId::lt)) != before; });
+}
+
+// A key pressed on one control and released on the next, as Tab is.
+bool TabTo(HWND main, HWND next, bool backwards = false) {
+    if (backwards) {
+        TypeKey(VK_SHIFT, false);
+    }
+    TypeKey(VK_TAB, false);
+    const bool moved = Eventually([&] { return Focus(main) == next; });
+    TypeKey(VK_TAB, true);
+    if (backwards) {
+        TypeKey(VK_SHIFT, true);
+    }
+    return moved;
+}
+
+struct Choice {
+    LRESULT category;
+    LRESULT programme;
+};
+
+Choice ChoiceOf(HWND main) {
+    return {Send(Child(main, ControlId::lbh), LB_GETCURSEL),
+            Send(Child(main, ControlId::lbg), LB_GETCURSEL)};
+}
+
+void CheckStillRunning(HWND main, const std::string& log, std::size_t since, Choice chosen,
+                       const std::string& what) {
+    const bool ticking = TicksAfterKeys(main) && TicksAfterKeys(main);
+    Check(ticking && Text(Child(main, ControlId::Label1)) == Wide(kStatusRemaining) &&
+              !OffSince(log, since),
+          what + ": the treatment runs on, the lamp stays lit");
+    const Choice now = ChoiceOf(main);
+    Check(now.category == chosen.category && now.programme == chosen.programme,
+          what + ": the category and the programme stay chosen");
+}
+
+}  // namespace
+
+void CheckSleepAndSessionEnd(HWND main, const std::string& log) {
+    Check(StartRunning(main), "Start once more: Restdauer");
+    std::size_t since = ReadFile(log).size();
+    // Read the moment the window answers: the system may sleep from then on.
+    const LRESULT granted = Send(main, WM_POWERBROADCAST, PBT_APMSUSPEND);
+    Check(granted == TRUE && OffSince(log, since) &&
+              Text(Child(main, ControlId::Label1)) == Wide(kStatusPause),
+          "a sleep pauses the treatment, the lamp off before the window answers");
+    const std::wstring paused = Text(Child(main, ControlId::lt));
+    since = ReadFile(log).size();
+    Send(main, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND);
+    Send(main, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
+    Check(Text(Child(main, ControlId::Label1)) == Wide(kStatusPause) &&
+              Text(Child(main, ControlId::lt)) == paused &&
+              ReadFile(log).find("FT_Write", since) == std::string::npos,
+          "waking up leaves it paused, the lamp untouched");
+
+    Check(StartRunning(main), "Start after the sleep: Restdauer");
+    since = ReadFile(log).size();
+    Check(Send(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF) == TRUE,
+          "the window lets the session end");
+    Send(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    const std::string ended = ReadFile(log);
+    Check(ended.find(WriteLine(kOff), since) != std::string::npos,
+          "the session's end switches the lamp off before the window answers");
+    // Windows may end the process now or, as here, send the close after all.
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    Check(Eventually([&] { return !IsWindow(main); }) &&
+              ReadFile(log).find("FT_Write", ended.size()) == std::string::npos,
+          "the close afterwards sends the lamp nothing more");
+}
+
+void CheckStrayKeys(HWND main, const std::string& log) {
+    HWND lbh = Child(main, ControlId::lbh);
+    HWND lbg = Child(main, ControlId::lbg);
+    Check(StartRunning(main), "Start: Restdauer");
+    const std::size_t since = ReadFile(log).size();
+    const Choice chosen = ChoiceOf(main);
+    Check(chosen.category >= 0 && chosen.programme >= 0, "a category and a programme chosen");
+    Check(TabTo(main, Child(main, ControlId::Shape2)), "Tab moves on to Stop");
+    Check(TabTo(main, lbh), "Tab from Stop moves into the categories");
+    CheckStillRunning(main, log, since, chosen, "Tab released in the categories");
+    Check(TabTo(main, lbg), "Tab moves on to the programmes");
+    CheckStillRunning(main, log, since, chosen, "Tab released in the programmes");
+    Check(TabTo(main, lbh, true), "Shift+Tab moves back to the categories");
+    for (const WORD key : {VK_SPACE, VK_RETURN}) {
+        TypeKey(key, false);
+        TypeKey(key, true);
+    }
+    CheckStillRunning(main, log, since, chosen, "Space and Enter in the categories");
+}
+
+}  // namespace farb::inspect

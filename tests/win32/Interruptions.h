@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace farb::inspect {
+
+// With a treatment running: a sleep pauses it and a waking leaves it paused; the session's end
+// switches the lamp off once, before the window answers. Leaves the program ended.
+void CheckSleepAndSessionEnd(HWND main, const std::string& log);
+// With a treatment running: Tab from Stop through the lists, and Space and Enter in a list,
+// typed for real, leave it running with its choice. Leaves it running.
+void CheckStrayKeys(HWND main, const std::string& log);
+
+}  // namespace farb::inspect
