@@ -2,7 +2,7 @@
 // its windows, reads their controls through window messages, presses where the operator would,
 // and compares with the control table, the form's texts and what the fake ftd2xx.dll was sent.
 //   farb-inspect cancel  <exe> <log folder>
-//   farb-inspect session <exe> <log folder> <dpi> binary|text
+//   farb-inspect session <exe> <log folder> <dpi> binary|text [Wine's relay trace of <exe>]
 //   farb-inspect demo    <exe> <log folder>
 
 #include <windows.h>
@@ -444,7 +444,7 @@ int main(int argc, char** argv) {
         ChooseStartPauseStop(main, log, binary, dpi);
         if (binary) {
             CheckSecondStart(main, exe, args[2]);
-            CheckSleepAndSessionEnd(main, log);
+            CheckSleepAndSessionEnd(main, log, args.size() > 5 ? args[5] : "");
         }
     }
     PostMessageW(main, WM_CLOSE, 0, 0);
