@@ -2,24 +2,22 @@
 // its windows, reads their controls through window messages, presses where the operator would,
 // and compares with the control table, the form's texts and what the fake ftd2xx.dll was sent.
 //   farb-inspect cancel  <exe> <log folder>
-//   farb-inspect session <exe> <log folder> <dpi> binary|text
+//   farb-inspect session <exe> <log folder> <dpi> binary|text [Wine's relay trace of <exe>]
 //   farb-inspect demo    <exe> <log folder>
 
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "CategoryList.h"
 #include "ControlTable.h"
 #include "CoreText.h"
 #include "FormTexts.h"
+#include "InspectorTools.h"
+#include "Interruptions.h"
 #include "LampWindowIds.h"
 #include "LineFields.h"
 #include "ListRules.h"
@@ -31,87 +29,7 @@
 namespace {
 
 using namespace farb;
-using namespace std::chrono_literals;
-
-int failures = 0;
-
-void Check(bool passed, const std::string& what) {
-    std::printf("%s %s\n", passed ? "ok  " : "FAIL", what.c_str());
-    std::fflush(stdout);
-    failures += passed ? 0 : 1;
-}
-
-// Polls until `condition` holds or the deadline passes; the machine's speed decides nothing else.
-bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit = 10s) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
-
-LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 3000, &result);
-    return static_cast<LRESULT>(result);
-}
-
-std::wstring Text(HWND window) {
-    std::wstring text(static_cast<std::size_t>(Send(window, WM_GETTEXTLENGTH)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    return text;
-}
-
-std::vector<std::wstring> Items(HWND list) {
-    std::vector<std::wstring> items;
-    for (LRESULT i = 0, count = Send(list, LB_GETCOUNT); i < count; ++i) {
-        std::wstring item(static_cast<std::size_t>(Send(list, LB_GETTEXTLEN, i)) + 1, L'\0');
-        item.resize(static_cast<std::size_t>(
-            Send(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
-        items.push_back(item);
-    }
-    return items;
-}
-
-std::wstring Wide(std::string_view latin1) {
-    return WideFromCoreText(latin1);
-}
-
-std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t unit : text) {
-        narrow.push_back(CoreCharacterFromWide(unit));
-    }
-    return narrow;
-}
-
-HWND Child(HWND window, ControlId id) {
-    return GetDlgItem(window, FARB_FIRST_CONTROL_ID + static_cast<int>(id));
-}
-
-HWND FindTopLevel(LPCWSTR windowClass, std::wstring_view title) {
-    HWND found = nullptr;
-    Eventually([&] {
-        found = FindWindowW(windowClass, std::wstring(title).c_str());
-        return found && IsWindowVisible(found);
-    });
-    return found;
-}
-
-void Press(HWND control, int x, int y, UINT message = WM_LBUTTONDOWN) {
-    PostMessageW(control, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
-    PostMessageW(control, message + 1, 0, MAKELPARAM(x, y));
-}
-
-void PressCentre(HWND control) {
-    RECT area;
-    GetClientRect(control, &area);
-    Press(control, area.right / 2, area.bottom / 2);
-}
+using namespace farb::inspect;
 
 bool WaitForExit(const PROCESS_INFORMATION& process, DWORD expectedCode) {
     DWORD code = STILL_ACTIVE;
@@ -134,30 +52,6 @@ PROCESS_INFORMATION Start(const std::string& exe, const std::string& log) {
         std::exit(1);
     }
     return process;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-// The fake's log line for a write of `bytes`: "FT_Write(FF 4B)".
-std::string WriteLine(std::string_view bytes) {
-    std::string line = "FT_Write(";
-    for (const unsigned char byte : bytes) {
-        char pair[4];
-        std::snprintf(pair, sizeof pair, "%s%02X", line.back() == '(' ? "" : " ", byte);
-        line += pair;
-    }
-    return line + ")";
-}
-
-// The lamp was sent `bytes` after the first `since` characters of the log.
-bool SentSince(const std::string& log, std::size_t since, std::string_view bytes) {
-    return Eventually(
-        [&] { return ReadFile(log).find(WriteLine(bytes), since) != std::string::npos; }, 5s);
 }
 
 HWND AnswerNotice(bool ok) {
@@ -253,23 +147,6 @@ void CheckStartState(HWND main) {
           "no time, asked to choose");
 }
 
-bool Shows(HWND main, ControlId label, std::string_view text) {
-    return Eventually([&] { return Text(Child(main, label)) == Wide(text); }, 5s);
-}
-
-void Key(HWND control, WPARAM key) {
-    PostMessageW(control, WM_KEYDOWN, key, 1);
-    PostMessageW(control, WM_KEYUP, key, 1 | 3u << 30);
-}
-
-HWND Focus(HWND main) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
-    return info.hwndFocus;
-}
-
-// Tab moves on to the programmes, whose release arrives there; Down then picks the first.
 void ChooseWithKeys(HWND main) {
     HWND lbh = Child(main, ControlId::lbh);
     HWND lbg = Child(main, ControlId::lbg);
@@ -330,17 +207,25 @@ std::wstring ToolTipOver(HWND main, HWND control,
     }
     std::wstring shown;
     Eventually([&] {
-        const DWORD program = GetWindowThreadProcessId(main, nullptr);
-        HWND tip = nullptr;
-        while ((tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr))) {
-            if (GetWindowThreadProcessId(tip, nullptr) == program && IsWindowVisible(tip)) {
-                shown = Text(tip);
-                return wanted(shown);
-            }
-        }
-        return false;
+        HWND tip = ShownToolTip(main);
+        shown = tip ? Text(tip) : shown;
+        return tip && wanted(shown);
     });
     return shown;
+}
+
+// The tip showing `first` stays open and takes the countdown's next text.
+bool TipFollows(HWND main, const std::wstring& first,
+                const std::function<bool(const std::wstring&)>& wanted) {
+    bool open = true;
+    std::wstring shown = first;
+    Eventually([&] {
+        HWND tip = ShownToolTip(main);
+        open = tip != nullptr;
+        shown = open ? Text(tip) : shown;
+        return !open || shown != first;
+    });
+    return open && shown != first && wanted(shown);
 }
 
 void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dpi) {
@@ -384,6 +269,8 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
     const std::wstring shown = ToolTipOver(main, Child(main, ControlId::lt), tellsNowAndNext);
     Check(tellsNowAndNext(shown),
           "the time text's tooltip tells the colour now and next: " + Narrow(shown));
+    Check(TipFollows(main, shown, tellsNowAndNext),
+          "the tooltip stays open and follows the countdown");
     // Over the middle of the programme list: the steps of the programme there.
     HWND list = Child(main, ControlId::lbg);
     RECT client{};
@@ -580,7 +467,7 @@ int main(int argc, char** argv) {
     if (args[0] == "cancel") {
         AnswerNotice(false);
         Check(WaitForExit(first, 0), "Abbrechen ends the program");
-        return failures ? 1 : 0;
+        return Failures() ? 1 : 0;
     }
     if (args[0] == "demo") {
         HWND main = AnswerNotice(true);
@@ -589,7 +476,7 @@ int main(int argc, char** argv) {
         CheckDemo(main, first);
         PostMessageW(main, WM_CLOSE, 0, 0);
         Check(WaitForExit(first, 0), "closing the main window ends the demo");
-        return failures ? 1 : 0;
+        return Failures() ? 1 : 0;
     }
     const int dpi = args.size() > 3 ? std::stoi(args[3]) : kDesignDpi;
     HWND main = AnswerNotice(true);
@@ -603,14 +490,16 @@ int main(int argc, char** argv) {
     CheckStartState(main);
     if (dpi != kDesignDpi) {
         ChooseWithKeys(main);
+        CheckStrayKeys(main, log);
     } else {
         const bool binary = args.size() < 5 || args[4] == "binary";
         ChooseStartPauseStop(main, log, binary, dpi);
         if (binary) {
             CheckSecondStart(main, exe, args[2]);
+            CheckSleepAndSessionEnd(main, log, args.size() > 5 ? args[5] : "");
         }
     }
     PostMessageW(main, WM_CLOSE, 0, 0);
     Check(WaitForExit(first, 0), "closing the window ends the program");
-    return failures ? 1 : 0;
+    return Failures() ? 1 : 0;
 }

@@ -83,6 +83,7 @@ MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver, bool demo) : instan
     window_ = CreateWindowExW(0, FARB_WINDOW_CLASS, title.c_str(), kWindowStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    taskbar_ = std::make_unique<TaskbarProgress>(window_);
     dpi_ = WindowDpi(window_);
     listBrush_ = CreateSolidBrush(ColourOf(Control(ControlId::lbh).background));
     if (demo) {
@@ -262,14 +263,18 @@ HWND MainWindow::ToolTipWindow() {
     return toolTip_;
 }
 
+// The tool stays while it has a text: a tool added anew waits its delay again, so the time
+// text's tip, new every second, would never show. A tip showing takes the new text at once.
 void MainWindow::SetToolTip(ControlId control, const std::string& text) {
     std::wstring wide = WideFromCoreText(text);
     TTTOOLINFOW tool = ToolOf(control);
     tool.lpszText = wide.data();
-    SendMessageW(ToolTipWindow(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    if (!text.empty()) {
-        SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    bool& has = hasToolTip_[static_cast<std::size_t>(control)];
+    const UINT message = text.empty() ? TTM_DELTOOLW : has ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW;
+    if (has || !text.empty()) {
+        SendMessageW(ToolTipWindow(), message, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    has = !text.empty();
     DescribeForAssistiveTechnology(Of(control), CHILDID_SELF, text);
 }
 
@@ -383,12 +388,6 @@ void MainWindow::PlayNotificationSound() {
     MessageBeep(MB_OK);
 }
 
-void MainWindow::AnnounceEnd(const std::string&) {}
-
-void MainWindow::KeepAwake(bool) {}
-
-void MainWindow::ShowProgress(const TreatmentProgress&) {}
-
 LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -403,6 +402,9 @@ LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM w
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const std::optional<LRESULT> result = OnSystemMessage(message, wParam)) {
+        return *result;
+    }
     switch (message) {
         case kActivateMessage:
             if (form_) {
@@ -486,9 +488,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CLOSE:
-            if (form_) {
-                form_->FormClose();
-            }
+            CloseForm();
             DestroyWindow(window_);
             return 0;
         case WM_DESTROY:

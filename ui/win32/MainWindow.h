@@ -7,11 +7,14 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "Artwork.h"
+#include "AwakeRequest.h"
 #include "ControlTable.h"
 #include "FormFrontEnd.h"
 #include "FtDriver.h"
+#include "TaskbarProgress.h"
 #include "Unit1.h"
 
 namespace farb {
@@ -61,6 +64,10 @@ class MainWindow : public FormFrontEnd {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnListMessage(ControlId list, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam, LPARAM lParam);
+    // Sleep, the session's end and the task-bar button; nothing for other messages.
+    std::optional<LRESULT> OnSystemMessage(UINT message, WPARAM wParam);
+    // The form's close runs once, whether the session's end or the window's close comes first.
+    void CloseForm();
 
     void CreateControls();
     // A new screen resolution: every control, font and the artwork anew.
@@ -80,6 +87,7 @@ class MainWindow : public FormFrontEnd {
     HINSTANCE instance_;
     HWND window_ = nullptr;
     std::array<HWND, static_cast<std::size_t>(ControlId::LSTOp) + 1> controls_{};
+    std::array<bool, static_cast<std::size_t>(ControlId::LSTOp) + 1> hasToolTip_{};
     int dpi_ = kDesignDpi;
     Artwork artwork_;
     std::map<int, HFONT> fonts_;  // by design pixel height, at dpi_
@@ -90,6 +98,9 @@ class MainWindow : public FormFrontEnd {
     std::wstring itemTipText_;
     HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
     WPARAM keyDown_ = 0;    // the last key pressed in a list, which its typed character belongs to
+    AwakeRequest awake_;
+    std::unique_ptr<TaskbarProgress> taskbar_;
+    bool formClosed_ = false;
     std::unique_ptr<TForm1> form_;
 };
 

@@ -1,0 +1,54 @@
+// What the system tells the window and asks of it: the machine going to sleep, the session's end,
+// the task-bar button; and the machine kept awake while a treatment runs.
+
+#include "MainWindow.h"
+
+namespace farb {
+
+std::optional<LRESULT> MainWindow::OnSystemMessage(UINT message, WPARAM wParam) {
+    if (taskbar_ && message == taskbar_->ButtonCreatedMessage()) {
+        taskbar_->ButtonCreated();
+        return 0;
+    }
+    switch (message) {
+        case WM_POWERBROADCAST:
+            // Windows sleeps once this returns: the lamp must be off by then. Waking up
+            // changes nothing; the operator resumes.
+            if (wParam == PBT_APMSUSPEND && form_ && !formClosed_) {
+                form_->SystemSuspend();
+            }
+            return TRUE;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // The process may be ended at any moment after this returns, without WM_CLOSE.
+            if (wParam) {
+                CloseForm();
+                SetTimer(TimerId::Timer1, false);
+                SetTimer(TimerId::Timer2, false);
+            }
+            return 0;
+    }
+    return std::nullopt;
+}
+
+void MainWindow::CloseForm() {
+    if (form_ && !formClosed_) {
+        formClosed_ = true;
+        form_->FormClose();
+    }
+}
+
+void MainWindow::KeepAwake(bool on) {
+    awake_.Hold(on);
+}
+
+void MainWindow::ShowProgress(const TreatmentProgress& progress) {
+    taskbar_->Show(progress);
+}
+
+// Nothing more on Windows: the flashing task-bar button and the sound already call the operator,
+// and a notification would only repeat them.
+void MainWindow::AnnounceEnd(const std::string&) {}
+
+}  // namespace farb
