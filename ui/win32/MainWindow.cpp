@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <chrono>
+#include <utility>
 
 #include "Accessibility.h"
 #include "CoreText.h"
@@ -34,10 +35,10 @@ UINT_PTR TimerIdOf(TimerId timer) {
     return timer == TimerId::Timer1 ? 1 : 2;
 }
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+void RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
+    windowClass.lpfnWndProc = MainWindow::WindowProcedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hIcon = static_cast<HICON>(
@@ -48,6 +49,15 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     windowClass.lpszClassName = FARB_WINDOW_CLASS;
     RegisterClassExW(&windowClass);
+}
+
+// The window without its controls; the messages of its making need nothing of ours.
+HWND CreateFrame(HINSTANCE instance, bool demo) {
+    RegisterWindowClass(instance);
+    const std::wstring title =
+        WideFromCoreText(demo ? DemoWindowTitle() : std::string(MainWindowLayout().title));
+    return CreateWindowExW(0, FARB_WINDOW_CLASS, title.c_str(), kWindowStyle, CW_USEDEFAULT,
+                           CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
 }
 
 struct ControlClass {
@@ -76,33 +86,21 @@ ControlClass ClassOf(const ControlLayout& entry) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver, bool demo) : instance_(instance) {
-    RegisterWindowClass(instance, WindowProcedure);
-    const std::wstring title =
-        WideFromCoreText(demo ? DemoWindowTitle() : std::string(MainWindowLayout().title));
-    window_ = CreateWindowExW(0, FARB_WINDOW_CLASS, title.c_str(), kWindowStyle, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
+MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver, bool demo)
+    : instance_(instance),
+      window_(CreateFrame(instance, demo)),
+      dpi_(WindowDpi(window_)),
+      fonts_(WideFromCoreText(MainWindowLayout().fontFamily), dpi_),
+      listBrush_(CreateSolidBrush(ColourOf(Control(ControlId::lbh).background))),
+      toolTips_(instance, window_) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     taskbar_ = std::make_unique<TaskbarProgress>(window_);
-    dpi_ = WindowDpi(window_);
-    listBrush_ = CreateSolidBrush(ColourOf(Control(ControlId::lbh).background));
     if (demo) {
         artwork_.ShowDemoMark();
     }
     artwork_.Render(instance_, dpi_);
     CreateControls();
-
-    const WindowLayout& entry = MainWindowLayout();
-    const SIZE frame = FrameSize(ScaledToDpi(entry.clientWidth, dpi_),
-                                 ScaledToDpi(entry.clientHeight, dpi_), kWindowStyle, dpi_);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    const ScreenPoint at = CentredIn(
-        {work.left, work.top, work.right - work.left, work.bottom - work.top}, frame.cx, frame.cy);
-    SetWindowPos(window_, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-
+    FitFrame();
     form_ = std::make_unique<TForm1>(*this, driver, SleepOnThisThread);
 }
 
@@ -110,10 +108,25 @@ MainWindow::~MainWindow() {
     if (window_) {
         DestroyWindow(window_);
     }
-    for (const auto& [pixels, font] : fonts_) {
-        DeleteObject(font);
-    }
     DeleteObject(listBrush_);
+}
+
+void MainWindow::FitFrame(const RECT* suggested) {
+    const WindowLayout& entry = MainWindowLayout();
+    const SIZE frame = FrameSize(ScaledToDpi(entry.clientWidth, dpi_),
+                                 ScaledToDpi(entry.clientHeight, dpi_), kWindowStyle, dpi_);
+    ScreenPoint at{};
+    if (suggested) {
+        at = {suggested->left, suggested->top};
+    } else {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& work = monitor.rcWork;
+        at = CentredIn({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                       frame.cx, frame.cy);
+    }
+    SetWindowPos(window_, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::Show() {
@@ -157,8 +170,9 @@ void MainWindow::CreateControls() {
 
 void MainWindow::LayOut(int dpi) {
     dpi_ = dpi;
-    std::map<int, HFONT> oldFonts;
-    oldFonts.swap(fonts_);
+    // The controls still use the old fonts until each is configured anew.
+    FontCache oldFonts =
+        std::exchange(fonts_, FontCache(WideFromCoreText(MainWindowLayout().fontFamily), dpi));
     artwork_.Render(instance_, dpi);
     for (const ControlLayout& entry : Controls()) {
         if (HWND control = Of(entry.id)) {
@@ -168,23 +182,17 @@ void MainWindow::LayOut(int dpi) {
             Configure(control, entry, rect);
         }
     }
-    for (const auto& [pixels, font] : oldFonts) {
-        DeleteObject(font);
-    }
     InvalidateRect(window_, nullptr, TRUE);
 }
 
 void MainWindow::Configure(HWND control, const ControlLayout& entry, const Rect& rect) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(entry.fontPixels)), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.At(entry.fontPixels)), FALSE);
     if (entry.kind == ControlKind::ListBox) {
         SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaledToDpi(entry.itemHeight, dpi_));
     } else if (entry.kind == ControlKind::DropDownList) {
         FitComboHeight(control, rect.height);
     }
-    if (toolTip_) {
-        TTTOOLINFOW tool = ToolOf(entry.id);
-        SendMessageW(toolTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    toolTips_.Move(control, entry, dpi_);
 }
 
 // The visible height of a drop-down list is the height of its selection field and a frame.
@@ -199,18 +207,6 @@ void MainWindow::FitComboHeight(HWND combo, int height) {
     const int probe = height / 2;
     SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), probe);
     SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), probe + height - shownHeight());
-}
-
-HFONT MainWindow::Font(int designPixels) {
-    HFONT& font = fonts_[designPixels];
-    if (!font) {
-        const std::wstring family = WideFromCoreText(MainWindowLayout().fontFamily);
-        // A negative height asks for the character height, the pixel size of the table.
-        font = CreateFontW(-ScaledToDpi(designPixels, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, family.c_str());
-    }
-    return font;
 }
 
 const ControlLayout* MainWindow::LayoutOf(HWND control) const {
@@ -252,106 +248,35 @@ void MainWindow::SetSelection(ControlId control, int index) {
     SendMessageW(Of(control), list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-HWND MainWindow::ToolTipWindow() {
-    if (!toolTip_) {
-        toolTip_ =
-            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
-        SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, ScaledToDpi(320, dpi_));
-    }
-    return toolTip_;
-}
-
-// The tool stays while it has a text: a tool added anew waits its delay again, so the time
-// text's tip, new every second, would never show. A tip showing takes the new text at once.
 void MainWindow::SetToolTip(ControlId control, const std::string& text) {
-    std::wstring wide = WideFromCoreText(text);
-    TTTOOLINFOW tool = ToolOf(control);
-    tool.lpszText = wide.data();
-    bool& has = hasToolTip_[static_cast<std::size_t>(control)];
-    const UINT message = text.empty() ? TTM_DELTOOLW : has ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW;
-    if (has || !text.empty()) {
-        SendMessageW(ToolTipWindow(), message, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    has = !text.empty();
-    DescribeForAssistiveTechnology(Of(control), CHILDID_SELF, text);
+    toolTips_.Set(Of(control), Control(control), dpi_, text);
 }
 
-// The list is one tool whose text is asked for when it shows: the tip of the item under the
-// pointer.
 void MainWindow::SetItemToolTips(ControlId list, const std::vector<ItemTip>& tips) {
-    itemTips_.clear();
-    for (std::size_t item = 0; item < tips.size(); ++item) {
-        std::wstring text = WideFromCoreText(tips[item].text);
-        // A tooltip breaks its lines at CR LF.
-        for (std::size_t at = text.find(L'\n'); at != std::wstring::npos;
-             at = text.find(L'\n', at + 2)) {
-            text.insert(at, 1, L'\r');
-        }
-        itemTips_.push_back(std::move(text));
-        DescribeForAssistiveTechnology(Of(list), static_cast<LONG>(item + 1),
-                                       tips[item].description);
-    }
-    TTTOOLINFOW tool = ToolOf(list);
-    tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(ToolTipWindow(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    tippedItem_ = -1;
+    toolTips_.SetItems(Of(list), Control(list), dpi_, tips);
 }
 
 void MainWindow::ShowItemTip(ControlId list, int item) {
-    if (item == tippedItem_) {
-        return;
-    }
-    tippedItem_ = item;
-    itemTipText_.clear();
-    if (item >= 0 && item < static_cast<int>(itemTips_.size())) {
-        itemTipText_ = itemTips_[item];
-    }
-    // Asks for the text again, or hides the tip where an item has none.
-    SendMessageW(ToolTipWindow(), TTM_POP, 0, 0);
-    TTTOOLINFOW tool = ToolOf(list);
-    tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    toolTips_.PointAtItem(Of(list), Control(list), dpi_, item);
 }
 
+// Whether the item's name is wider than the list draws it, from a small margin on.
 bool MainWindow::ItemNameCut(ControlId list, int item) const {
-    return NameIsCut(Of(list), item);
-}
-
-bool MainWindow::NameIsCut(HWND list, int item) const {
-    const auto length = SendMessageW(list, LB_GETTEXTLEN, item, 0);
-    std::wstring name(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(name.data()));
-    name.resize(static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
+    HWND box = Of(list);
+    const auto length = std::max<LRESULT>(SendMessageW(box, LB_GETTEXTLEN, item, 0), 0);
+    std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(box, LB_GETTEXT, item, reinterpret_cast<LPARAM>(name.data()));
+    name.resize(static_cast<std::size_t>(length));
     RECT area{};
-    SendMessageW(list, LB_GETITEMRECT, item, reinterpret_cast<LPARAM>(&area));
-    HDC dc = GetDC(list);
+    SendMessageW(box, LB_GETITEMRECT, item, reinterpret_cast<LPARAM>(&area));
+    HDC dc = GetDC(box);
     const HGDIOBJ before =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
     SIZE extent{};
     GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &extent);
     SelectObject(dc, before);
-    ReleaseDC(list, dc);
-    // The items are drawn from a small margin on.
+    ReleaseDC(box, dc);
     return extent.cx > area.right - area.left - ScaledToDpi(3, dpi_);
-}
-
-// A list or hot spot is its own tool. A label passes the mouse through to the window and the
-// disabled status box gets none, so for them the tool is their rectangle of the window.
-TTTOOLINFOW MainWindow::ToolOf(ControlId control) const {
-    const ControlLayout& entry = Control(control);
-    const bool ownMouse =
-        entry.enabled && (entry.kind == ControlKind::ListBox || entry.kind == ControlKind::HotSpot);
-    const Rect rect = ScaledToDpi(entry.rect, dpi_);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_SUBCLASS | (ownMouse ? TTF_IDISHWND : 0);
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(Of(control));
-    tool.rect = {rect.left, rect.top, rect.Right(), rect.Bottom()};
-    return tool;
 }
 
 void MainWindow::SetTimer(TimerId timer, bool on) {
@@ -405,6 +330,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const std::optional<LRESULT> result = OnSystemMessage(message, wParam)) {
         return *result;
     }
+    if (const std::optional<LRESULT> result = OnDrawingMessage(message, wParam, lParam)) {
+        return *result;
+    }
     switch (message) {
         case kActivateMessage:
             if (form_) {
@@ -420,73 +348,28 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_TIMER:
-            if (!form_) {
-                break;
-            }
-            if (wParam == TimerIdOf(TimerId::Timer1)) {
-                form_->Timer1Timer();
-            } else if (wParam == TimerIdOf(TimerId::Timer2)) {
-                form_->Timer2Timer();
-            }
+            OnTimer(wParam);
             return 0;
         case WM_MOUSEMOVE:
-            if (!form_) {
-                break;
+            if (form_) {
+                form_->MouseMove(ControlId::Image1, MulDiv(GET_X_LPARAM(lParam), kDesignDpi, dpi_),
+                                 MulDiv(GET_Y_LPARAM(lParam), kDesignDpi, dpi_));
             }
-            form_->MouseMove(ControlId::Image1, MulDiv(GET_X_LPARAM(lParam), kDesignDpi, dpi_),
-                             MulDiv(GET_Y_LPARAM(lParam), kDesignDpi, dpi_));
             return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window_, &paint);
-            artwork_.PaintBehind(dc, nullptr, paint.rcPaint);
-            EndPaint(window_, &paint);
-            return 0;
-        }
-        case WM_CTLCOLORLISTBOX:
-            if (const ControlLayout* entry = LayoutOf(reinterpret_cast<HWND>(lParam));
-                entry && entry->kind == ControlKind::ListBox) {
-                SetBkColor(reinterpret_cast<HDC>(wParam), ColourOf(entry->background));
-                return reinterpret_cast<LRESULT>(listBrush_);
-            }
-            break;
-        case WM_MEASUREITEM: {
-            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            const ControlLayout& entry =
-                Controls()[static_cast<std::size_t>(measure.CtlID - FARB_FIRST_CONTROL_ID)];
-            // For the status box a first guess, which FitComboHeight corrects.
-            measure.itemHeight = entry.kind == ControlKind::ListBox
-                                     ? ScaledToDpi(entry.itemHeight, dpi_)
-                                     : ScaledToDpi(entry.fontPixels, dpi_) + 4;
-            return TRUE;
-        }
         case WM_NOTIFY:
-            if (auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
-                info->hdr.code == TTN_GETDISPINFOW &&
-                info->hdr.idFrom == reinterpret_cast<UINT_PTR>(Of(ControlId::lbg))) {
-                info->lpszText = itemTipText_.data();
-                return 0;
+            if (const std::optional<LRESULT> result =
+                    toolTips_.OnNotify(*reinterpret_cast<NMHDR*>(lParam))) {
+                return *result;
             }
             break;
-        case WM_DRAWITEM:
-            DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
         case WM_COMMAND:
             // Enter and Escape come here as IDOK and IDCANCEL from the dialog keys; they do
             // nothing.
             return 0;
-        case WM_DPICHANGED: {
+        case WM_DPICHANGED:
             LayOut(HIWORD(wParam));
-            const WindowLayout& entry = MainWindowLayout();
-            const SIZE frame = FrameSize(ScaledToDpi(entry.clientWidth, dpi_),
-                                         ScaledToDpi(entry.clientHeight, dpi_), kWindowStyle, dpi_);
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top, frame.cx, frame.cy,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            FitFrame(reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
         case WM_CLOSE:
             CloseForm();
             DestroyWindow(window_);
@@ -498,6 +381,17 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainWindow::OnTimer(WPARAM timer) {
+    if (!form_) {
+        return;
+    }
+    if (timer == TimerIdOf(TimerId::Timer1)) {
+        form_->Timer1Timer();
+    } else if (timer == TimerIdOf(TimerId::Timer2)) {
+        form_->Timer2Timer();
+    }
 }
 
 }  // namespace farb

@@ -4,17 +4,17 @@
 
 #include <commctrl.h>
 
-#include <array>
-#include <map>
 #include <memory>
 #include <optional>
 
 #include "Artwork.h"
 #include "AwakeRequest.h"
 #include "ControlTable.h"
+#include "FontCache.h"
 #include "FormFrontEnd.h"
 #include "FtDriver.h"
 #include "TaskbarProgress.h"
+#include "ToolTips.h"
 #include "Unit1.h"
 
 namespace farb {
@@ -54,14 +54,17 @@ class MainWindow : public FormFrontEnd {
     void KeepAwake(bool on) override;
     void ShowProgress(const TreatmentProgress& progress) override;
 
-  private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
+
+  private:
     static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR id, DWORD_PTR self);
     static LRESULT CALLBACK HotSpotProcedure(HWND spot, UINT message, WPARAM wParam, LPARAM lParam,
                                              UINT_PTR id, DWORD_PTR self);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Painting, the owner-drawn items and their sizes; nothing for other messages.
+    std::optional<LRESULT> OnDrawingMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnListMessage(ControlId list, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam, LPARAM lParam);
     // Sleep, the session's end and the task-bar button; nothing for other messages.
@@ -74,28 +77,24 @@ class MainWindow : public FormFrontEnd {
     void LayOut(int dpi);
     void Configure(HWND control, const ControlLayout& entry, const Rect& rect);
     void FitComboHeight(HWND combo, int height);
-    HFONT Font(int designPixels);
+    // The frame around the client area at the window's resolution: centred in the work area at
+    // creation, at the place Windows suggests after a change of resolution.
+    void FitFrame(const RECT* suggested = nullptr);
+    void OnTimer(WPARAM timer);
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawLabel(const DRAWITEMSTRUCT& item, const ControlLayout& entry);
-    TTTOOLINFOW ToolOf(ControlId control) const;
-    HWND ToolTipWindow();
     void ShowItemTip(ControlId list, int item);
-    bool NameIsCut(HWND list, int item) const;
     HWND Of(ControlId control) const { return controls_[static_cast<std::size_t>(control)]; }
     const ControlLayout* LayoutOf(HWND control) const;
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
-    std::array<HWND, static_cast<std::size_t>(ControlId::LSTOp) + 1> controls_{};
-    std::array<bool, static_cast<std::size_t>(ControlId::LSTOp) + 1> hasToolTip_{};
+    std::vector<HWND> controls_ = std::vector<HWND>(Controls().size());  // by ControlId
     int dpi_ = kDesignDpi;
     Artwork artwork_;
-    std::map<int, HFONT> fonts_;  // by design pixel height, at dpi_
+    FontCache fonts_;
     HBRUSH listBrush_ = nullptr;
-    HWND toolTip_ = nullptr;
-    std::vector<std::wstring> itemTips_;  // the programme list's, by item
-    int tippedItem_ = -1;                 // the item under the pointer that the tip is about
-    std::wstring itemTipText_;
+    ToolTips toolTips_;
     HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
     WPARAM keyDown_ = 0;    // the last key pressed in a list, which its typed character belongs to
     AwakeRequest awake_;

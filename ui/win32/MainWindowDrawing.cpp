@@ -2,8 +2,44 @@
 // field, the labels and the hot spots, all over the one artwork bitmap.
 
 #include "MainWindow.h"
+#include "ResourceIds.h"
 
 namespace farb {
+
+std::optional<LRESULT> MainWindow::OnDrawingMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window_, &paint);
+            artwork_.PaintBehind(dc, nullptr, paint.rcPaint);
+            EndPaint(window_, &paint);
+            return 0;
+        }
+        case WM_CTLCOLORLISTBOX:
+            if (const ControlLayout* entry = LayoutOf(reinterpret_cast<HWND>(lParam));
+                entry && entry->kind == ControlKind::ListBox) {
+                SetBkColor(reinterpret_cast<HDC>(wParam), ColourOf(entry->background));
+                return reinterpret_cast<LRESULT>(listBrush_);
+            }
+            return std::nullopt;
+        case WM_MEASUREITEM: {
+            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            const ControlLayout& entry =
+                Controls()[static_cast<std::size_t>(measure.CtlID - FARB_FIRST_CONTROL_ID)];
+            // For the status box a first guess, which FitComboHeight corrects.
+            measure.itemHeight = entry.kind == ControlKind::ListBox
+                                     ? ScaledToDpi(entry.itemHeight, dpi_)
+                                     : ScaledToDpi(entry.fontPixels, dpi_) + 4;
+            return TRUE;
+        }
+        case WM_DRAWITEM:
+            DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+    }
+    return std::nullopt;
+}
 
 void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const ControlLayout* entry = LayoutOf(item.hwndItem);
