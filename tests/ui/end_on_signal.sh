@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Ends the real program with a signal during a treatment, over the fake vendor library, which logs
 # every byte the lamp gets: SIGTERM with no message bus at all, then SIGHUP followed at once by
-# SIGTERM on private buses without services. Each time the lamp's last bytes after the colour must
+# SIGTERM on private buses with logind's stand-in, whose inhibitors show that the program holds
+# sleep off during the treatment and delays a sleep. Each time the lamp's last bytes after the colour must
 # be one off command and the exit status 0. Last, SIGINT while the notice is open, in the program
 # and in the demo: status 0 as well.
 # Usage: end_on_signal.sh PROGRAM DEMO FAKE_D2XX_FOLDER
@@ -67,8 +68,18 @@ kill -TERM "$pid"
 ends_with_status_0
 lamp_switched_off_once
 
+/usr/bin/python3 -m dbusmock --system --template logind >/dev/null &
+logind=$!
+trap 'kill -KILL "${pid:-}" "$logind" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+list_inhibitors() {
+    dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
+        org.freedesktop.login1.Manager.ListInhibitors 2>/dev/null
+}
+until_true 'list_inhibitors >/dev/null' "logind's stand-in did not come up"
 start hup-then-term "$program"
 start_treatment
+until_true '[[ "$(list_inhibitors | grep -o "\"block\"\|\"delay\"" | sort | xargs)" == "block delay" ]]' \
+    "the program holds no block and delay inhibitor during the treatment"
 kill -HUP "$pid"
 kill -TERM "$pid" 2>/dev/null || true
 ends_with_status_0
