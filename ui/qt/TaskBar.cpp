@@ -15,9 +15,9 @@ void TaskBar::ShowProgress(const TreatmentProgress& progress) {
     if (!session_.isConnected() || desktopId_.isEmpty()) {
         return;
     }
-    QVariantMap properties{{QStringLiteral("progress-visible"),
-                            progress.state != ProgressState::None && progress.totalSeconds > 0}};
-    if (progress.state != ProgressState::None && progress.totalSeconds > 0) {
+    const bool shown = progress.state != ProgressState::None && progress.totalSeconds > 0;
+    QVariantMap properties{{QStringLiteral("progress-visible"), shown}};
+    if (shown) {
         properties.insert(QStringLiteral("progress"),
                           double(progress.elapsedSeconds) / progress.totalSeconds);
     }
