@@ -10,7 +10,7 @@ packages=(
     libjpeg62-turbo-dev libftdi1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool fonts-liberation2 librsvg2-bin
-    dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
+    dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 python3-dbusmock
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream lintian
     umockdev libumockdev-dev gir1.2-umockdev-1.0 udev

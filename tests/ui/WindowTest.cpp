@@ -72,7 +72,7 @@ class WindowTest : public QObject {
                         },
                         [this](const QString&, const QString& text) { errors << text; }};
         form = std::make_unique<MainWindow>(
-            driver, [](std::chrono::milliseconds) {}, dialogs, catalogue);
+            driver, [](std::chrono::milliseconds) {}, dialogs, catalogue, DesktopBuses::None());
     }
     template <class T>
     T* Control(const char* name) {

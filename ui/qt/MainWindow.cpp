@@ -64,7 +64,7 @@ void StyleStatusBox(QComboBox* box) {
 }  // namespace
 
 MainWindow::MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs,
-                       TherapyCatalogue catalogue, QWidget* parent)
+                       TherapyCatalogue catalogue, const DesktopBuses& buses, QWidget* parent)
     : QWidget(parent),
       Image1(new BackgroundImage(this)),
       lbh(new ListBox(this)),
@@ -84,6 +84,9 @@ MainWindow::MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dial
     LayOutControls();
     form_ = std::make_unique<TForm1>(static_cast<FormFrontEnd&>(*this), driver, std::move(sleep),
                                      catalogue);
+    TForm1& form = *form_;
+    desktop_ = std::make_unique<DesktopSession>(buses, QGuiApplication::desktopFileName(),
+                                                [&form] { form.SystemSuspend(); });
     WireEvents();
 }
 
@@ -265,11 +268,23 @@ void MainWindow::PlayNotificationSound() {
     QApplication::beep();
 }
 
-void MainWindow::AnnounceEnd(const std::string&) {}
+void MainWindow::AnnounceEnd(const std::string& programme) {
+    if (desktop_) {
+        desktop_->AnnounceEnd(FromCoreText(programme));
+    }
+}
 
-void MainWindow::KeepAwake(bool) {}
+void MainWindow::KeepAwake(bool on) {
+    if (desktop_) {
+        desktop_->KeepAwake(on);
+    }
+}
 
-void MainWindow::ShowProgress(const TreatmentProgress&) {}
+void MainWindow::ShowProgress(const TreatmentProgress& progress) {
+    if (desktop_) {
+        desktop_->ShowProgress(progress);
+    }
+}
 
 void MainWindow::Activate() {
     form_->FormActivate();
@@ -299,7 +314,11 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    form_->FormClose();
+    // A session's end may close the window a second time; the lamp is switched off once.
+    if (!closed_) {
+        closed_ = true;
+        form_->FormClose();
+    }
     event->accept();
 }
 

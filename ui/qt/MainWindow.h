@@ -9,6 +9,8 @@
 
 #include "BackgroundImage.h"
 #include "CoreText.h"
+#include "DesktopBuses.h"
+#include "DesktopSession.h"
 #include "Dialogs.h"
 #include "FormFrontEnd.h"
 #include "FtDriver.h"
@@ -26,9 +28,12 @@ class MainWindow : public QWidget, private FormFrontEnd {
     Q_OBJECT
 
   public:
-    // `dialogs` left empty shows real modal boxes.
+    // `dialogs` left empty shows real modal boxes. The desktop is told of the treatment over
+    // `buses`, for the desktop entry of QGuiApplication::desktopFileName().
     MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs = {},
-               TherapyCatalogue catalogue = ShippedCatalogue(), QWidget* parent = nullptr);
+               TherapyCatalogue catalogue = ShippedCatalogue(),
+               const DesktopBuses& buses = DesktopBuses::OfThisSession(),
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     TForm1& Form() { return *form_; }
@@ -80,7 +85,10 @@ class MainWindow : public QWidget, private FormFrontEnd {
 
     Dialogs dialogs_;
     std::unique_ptr<TForm1> form_;
+    // Gone before the form, which it pauses when the machine goes to sleep.
+    std::unique_ptr<DesktopSession> desktop_;
     bool shown_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace farb::qt

@@ -2,6 +2,7 @@
 #include <QMessageBox>
 
 #include "Dialogs.h"
+#include "EndSignals.h"
 #include "German.h"
 #include "MainWindow.h"
 #include "RealSleep.h"
@@ -38,11 +39,15 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // From here on a log-out, a shut-down or a closed terminal ends the program as a closed
+    // window does: a signal that comes before the loop runs waits in the pipe until it does.
+    farb::qt::EndSignals endSignals;
     const std::unique_ptr<farb::FtDriver> driver = farb::CreateSystemDriver();
     farb::qt::MainWindow Form1(*driver, farb::SleepOnThisThread);
     farb::qt::TForm2 Form2;
     QObject::connect(&instance, &farb::qt::SingleInstance::Knocked, &Form1,
                      [&Form1] { BringToFront(Form1); });
+    farb::qt::EndOnSignal(endSignals, Form1);
     Form1.show();
     return application.exec();
 }

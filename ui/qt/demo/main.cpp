@@ -4,6 +4,7 @@
 
 #include "CoreText.h"
 #include "DemoMark.h"
+#include "EndSignals.h"
 #include "FormTexts.h"
 #include "German.h"
 #include "MainWindow.h"
@@ -38,6 +39,9 @@ void PlaceSideBySide(QWidget& main, QWidget& lamp) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("farbprogramm-demo"));
+    // Its own desktop entry, so the task bar does not take it for the program with the lamp.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.lanvo.farbprogramm.demo"));
+    farb::qt::EndSignals endSignals;
     farb::qt::InstallGermanTranslations(application);
 
     farb::SimulatedDriver driver;
@@ -52,6 +56,7 @@ int main(int argc, char* argv[]) {
     farb::qt::TForm2 Form2;
     farb::qt::VirtualLampWindow lampWindow(lamp);
     lampWindow.setWindowIcon(farb::qt::ProgramIcon());
+    farb::qt::EndOnSignal(endSignals, Form1);
     Form1.show();
     PlaceSideBySide(Form1, lampWindow);
     lampWindow.show();
