@@ -5,11 +5,14 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +22,7 @@
 #include "FindControl.h"
 #include "MainWindow.h"
 #include "SimulatedDriver.h"
+#include "SingleInstance.h"
 
 using namespace farb;
 using namespace farb::qt;
@@ -281,6 +285,29 @@ class DesktopSessionTest : public QObject {
                                        R"("Behandlung beendet" "Übung" [] )"
                                        R"({"desktop-entry": "de.lanvo.farbprogramm"} -1)")},
             kDeadlineMs);
+    }
+
+    // The running program owns its name on the session bus; a second start, on a connection of
+    // its own, finds it taken and knocks with Activate; once the first has left, a start is free.
+    void aSecondStartKnocksOverTheSessionBus() {
+        const QTemporaryDir session;
+        const QString name = QStringLiteral("de.lanvo.farbprogramm");
+        const auto connect = [](const QString& as) {
+            return QDBusConnection::connectToBus(QDBusConnection::SessionBus, as);
+        };
+        auto running = std::make_unique<SingleInstance>(connect("running"), name, session.path());
+        SingleInstance second(connect("second"), name, session.path());
+        QVERIFY(running->Claim());
+        QVERIFY(!second.Claim());
+        QSignalSpy knocks(running.get(), &SingleInstance::Knocked);
+        second.KnockAtRunning();
+        QTRY_COMPARE_WITH_TIMEOUT(knocks.count(), 1, kDeadlineMs);
+        QVERIFY(!QDir(session.path()).exists(name + ".lock"));  // the bus guards, not a file
+
+        running.reset();
+        QDBusConnection::disconnectFromBus("running");
+        SingleInstance third(connect("third"), name, session.path());
+        QVERIFY(third.Claim());
     }
 };
 

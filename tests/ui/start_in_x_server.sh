@@ -102,9 +102,13 @@ wait "$second" || status=$?
 [[ $status -eq 1 ]] || fail "the second start ended with $status"
 grep -q "find library=libftd2xx" "$logs/second" && fail "the second start loaded the driver"
 
+owner() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:de.lanvo.farbprogramm | grep -q "boolean true"
+}
+owner || fail "the running program owns no name on the session bus"
 kill -KILL "$pid"
 wait "$pid" 2>/dev/null || true
-[[ -e "$XDG_RUNTIME_DIR/farbprogramm.lock" ]] || fail "the killed run left no lock to test with"
 "$program" 2>/dev/null &
 pid=$!
 wait_for_window "Wichtiger Hinweis"

@@ -1,7 +1,9 @@
 #include "SingleInstance.h"
 
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
 #include <QDir>
-#include <QLocalSocket>
 #include <QStandardPaths>
 
 namespace farb::qt {
@@ -10,36 +12,51 @@ namespace {
 constexpr int kKnockTimeoutMs = 1000;
 }
 
-SingleInstance::SingleInstance(const QString& directory, const QString& name)
-    : lock_(QDir(directory).filePath(name + QStringLiteral(".lock"))),
-      socketPath_(QDir(directory).filePath(name + QStringLiteral(".socket"))) {
+SingleInstance::SingleInstance(QDBusConnection bus, const QString& busName,
+                               const QString& directory)
+    : bus_(std::move(bus)),
+      busName_(busName),
+      lock_(QDir(directory).filePath(busName + QStringLiteral(".lock"))) {
     // Only a dead owner makes the lock stale, never its age: a treatment runs for hours.
     lock_.setStaleLockTime(0);
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* knock = server_.nextPendingConnection()) {
-            knock->deleteLater();
-            emit Knocked();
-        }
-    });
 }
 
 bool SingleInstance::Claim() {
+    if (bus_.isConnected()) {
+        const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+            bus_.interface()->registerService(busName_, QDBusConnectionInterface::DontQueueService,
+                                              QDBusConnectionInterface::DontAllowReplacement);
+        if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceNotRegistered) {
+            return false;
+        }
+        bus_.registerObject(ObjectPath(), this, QDBusConnection::ExportScriptableSlots);
+        return true;
+    }
     if (!lock_.tryLock()) {
         // A directory we cannot write to tells nothing about another instance; start anyway.
         return lock_.error() != QLockFile::LockFailedError;
     }
-    // A socket file left by a crashed run would make listen() fail.
-    QLocalServer::removeServer(socketPath_);
-    server_.listen(socketPath_);
     return true;
 }
 
 void SingleInstance::KnockAtRunning() {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath_);
-    if (socket.waitForConnected(kKnockTimeoutMs)) {
-        socket.disconnectFromServer();
+    if (!bus_.isConnected()) {
+        return;
     }
+    QDBusMessage activate = QDBusMessage::createMethodCall(
+        busName_, ObjectPath(), QStringLiteral("org.freedesktop.Application"),
+        QStringLiteral("Activate"));
+    activate << QVariantMap();
+    bus_.call(activate, QDBus::Block, kKnockTimeoutMs);
+}
+
+void SingleInstance::Activate(const QVariantMap&) {
+    emit Knocked();
+}
+
+// The object path that belongs to the name: "/de/lanvo/farbprogramm".
+QString SingleInstance::ObjectPath() const {
+    return QLatin1Char('/') + QString(busName_).replace(QLatin1Char('.'), QLatin1Char('/'));
 }
 
 QString SessionDirectory() {

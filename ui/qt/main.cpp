@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDBusConnection>
 #include <QMessageBox>
 
 #include "Dialogs.h"
@@ -29,7 +30,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("de.lanvo.farbprogramm"));
     farb::qt::InstallGermanTranslations(application);
 
-    farb::qt::SingleInstance instance(farb::qt::SessionDirectory(), QStringLiteral("farbprogramm"));
+    farb::qt::SingleInstance instance(QDBusConnection::sessionBus(),
+                                      QStringLiteral("de.lanvo.farbprogramm"),
+                                      farb::qt::SessionDirectory());
     const bool sole = farb::ClaimSoleInstance(instance, [](std::string_view title,
                                                            std::string_view text) {
         farb::qt::CreateInformationBox(farb::qt::FromCoreText(title), farb::qt::FromCoreText(text))
