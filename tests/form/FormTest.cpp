@@ -401,6 +401,26 @@ TEST(FormSearch, ChoosingAFoundProgrammeDoesWhatTheTwoClicksDo) {
     EXPECT_EQ(found[0].steps, searched.frontEnd.itemTips[ControlId::lbg][2].description);
 }
 
+TEST(FormSearch, TheMagnifierAndCtrlFOpenTheSearchAndACancelChangesNothing) {
+    SimulatedDriver driver;
+    RecordingFrontEnd frontEnd;
+    TForm1 form(frontEnd, driver, [](std::chrono::milliseconds) {});
+    EXPECT_EQ(frontEnd.tips[ControlId::Shape4], "Programm suchen (Strg+F)");
+    form.MouseDown(ControlId::Shape4, MouseButton::Right);
+    EXPECT_EQ(frontEnd.searches, 0);
+    form.MouseDown(ControlId::Shape4, MouseButton::Left);
+    EXPECT_EQ(frontEnd.searches, 1);
+    EXPECT_EQ(form.Selection(ControlId::lbg), -1);
+    EXPECT_TRUE(driver.Calls().empty());
+
+    frontEnd.searchChoose = [&form] { return form.FindProgrammes("grippe").front().entry; };
+    form.SearchShortcut();
+    EXPECT_EQ(frontEnd.searches, 2);
+    EXPECT_EQ(form.Selection(ControlId::lbh), 1);
+    EXPECT_EQ(form.Selection(ControlId::lbg), 0);
+    EXPECT_EQ(frontEnd.texts[ControlId::lt], "13:00");
+}
+
 TEST(FormSearch, ListsEveryProgrammeForNothingTypedAndNoneForANameNotThere) {
     SimulatedDriver driver;
     RecordingFrontEnd frontEnd;

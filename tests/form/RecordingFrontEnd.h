@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,6 +36,11 @@ class RecordingFrontEnd : public FormFrontEnd {
         errors.push_back(title + ": " + text);
     }
     void Close() override { closed = true; }
+    // The search dialog answers what searchChoose says; without it, as if cancelled.
+    int AskForProgramme() override {
+        ++searches;
+        return searchChoose ? searchChoose() : -1;
+    }
     void AskForAttention() override { ++attentionRequests; }
     void PlayNotificationSound() override { ++sounds; }
     void AnnounceEnd(const std::string& programme) override { announced.push_back(programme); }
@@ -54,6 +60,8 @@ class RecordingFrontEnd : public FormFrontEnd {
     int notices = 0;
     std::vector<std::string> errors;
     bool closed = false;
+    int searches = 0;
+    std::function<int()> searchChoose;
     int attentionRequests = 0;
     int sounds = 0;
     std::vector<std::string> announced;

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QDBusConnection>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -23,6 +25,7 @@
 #include "ListBox.h"
 #include "MainWindow.h"
 #include "ProgramStepTable.h"
+#include "SearchDialog.h"
 #include "SimulatedDriver.h"
 #include "SingleInstance.h"
 
@@ -553,6 +556,50 @@ class WindowTest : public QObject {
         form->Form().Timer1Timer();
         QCOMPARE(Text("lt"), QStringLiteral("18:58"));
         QCOMPARE(LampBytes().back(), 0x42);
+    }
+
+    // Ctrl+F and the magnifier open "Programm suchen"; it filters as the operator types, Enter
+    // chooses the first find as the two clicks would, Escape changes nothing.
+    void theSearchOpensByCtrlFAndTheMagnifierAndChoosesWithEnter() {
+        ShowActive();
+        QStringList shown;
+        // Answers the dialog once it is up, from inside its modal loop.
+        std::function<void(std::function<void(QLineEdit*)>)> answer;
+        answer = [&shown, &answer](std::function<void(QLineEdit*)> keys) {
+            QTimer::singleShot(10, [&shown, &answer, keys] {
+                auto* dialog = qobject_cast<SearchDialog*>(QApplication::activeModalWidget());
+                if (!dialog) {
+                    answer(keys);
+                    return;
+                }
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Programm suchen"));
+                auto* query = dialog->findChild<QLineEdit*>("query");
+                QTest::keyClicks(query, QStringLiteral("migraene"));
+                const QAbstractItemModel* found = dialog->findChild<QListView*>("found")->model();
+                for (int row = 0; row < found->rowCount(); ++row) {
+                    shown << found->index(row, 0).data().toString();
+                }
+                keys(query);
+            });
+        };
+        answer([](QLineEdit* query) { QTest::keyClick(query, Qt::Key_Return); });
+        QTest::keyClick(form->windowHandle(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(shown, QStringList{QString::fromUtf8("Migräne — Allgemeine Krankheiten 2")});
+        QCOMPARE(Control<ListBox>("lbh")->SelectedIndex(), 1);
+        QCOMPARE(Control<ListBox>("lbg")->SelectedIndex(), 2);
+        QCOMPARE(Text("Label1"), QStringLiteral("Behandlungsdauer"));
+
+        answer([](QLineEdit* query) {
+            QTest::keyClick(query, Qt::Key_Backspace);
+            QTest::keyClicks(query, QStringLiteral("xyz"));
+            QTest::keyClick(query, Qt::Key_Return);  // nothing found: Enter chooses nothing
+            QTest::keyClick(query, Qt::Key_Escape);
+        });
+        const std::size_t sent = LampBytes().size();
+        PressAt({572, 148});
+        QCOMPARE(Control<ListBox>("lbg")->SelectedIndex(), 2);
+        QCOMPARE(LampBytes().size(), sent);
+        QCOMPARE(Control<HotSpot>("Shape4")->toolTip(), QStringLiteral("Programm suchen (Strg+F)"));
     }
 
     // Without a session bus the lock file alone keeps a second start out.

@@ -20,6 +20,7 @@ trap 'kill -KILL "${pid:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 fail() {
     echo "$run: $*" >&2
+    [[ -s $scratch/$run.err ]] && sed 's/^/    /' "$scratch/$run.err" >&2
     exit 1
 }
 until_true() {

@@ -60,7 +60,7 @@ constexpr ControlLayout WhiteLabel(ControlId id, std::string_view name, Rect rec
 }
 
 constexpr ControlLayout HotSpot(ControlId id, std::string_view name, Rect rect, int focusOrder,
-                                std::string_view accessibleName) {
+                                std::string_view accessibleName, bool toolTip = false) {
     return {.id = id,
             .name = name,
             .kind = ControlKind::HotSpot,
@@ -73,7 +73,7 @@ constexpr ControlLayout HotSpot(ControlId id, std::string_view name, Rect rect, 
             .focusOrder = focusOrder,
             .centred = false,
             .enabled = true,
-            .toolTip = false,
+            .toolTip = toolTip,
             .accessibleName = accessibleName,
             .role = AccessibleRole::PushButton};
 }
@@ -125,6 +125,8 @@ constexpr std::array kControls{
     WhiteLabel(ControlId::LStart, "LStart", {744, 320, 39, 22}, false),
     WhiteLabel(ControlId::LPAUSE, "LPAUSE", {736, 397, 54, 22}, false),
     WhiteLabel(ControlId::LSTOp, "LSTOp", {744, 472, 40, 22}, false),
+    // Ctrl+F reaches the search from the keyboard, so the magnifier stays out of the Tab order.
+    HotSpot(ControlId::Shape4, "Shape4", {560, 136, 24, 24}, 0, kSearchTitle, true),
 };
 
 constexpr MarkLayout kDemoMark{

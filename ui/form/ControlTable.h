@@ -20,7 +20,8 @@ enum class ControlId {
     Shape2,
     LStart,
     LPAUSE,
-    LSTOp
+    LSTOp,
+    Shape4  // the magnifier in the programme list's header: "Programm suchen"
 };
 
 enum class ControlKind { Picture, ListBox, DropDownList, Label, HotSpot };

@@ -60,6 +60,9 @@ class FormFrontEnd {
     // The modal start-up notice; true for OK, false for Cancel.
     virtual bool ConfirmNotice() = 0;
     virtual void ShowError(const std::string& title, const std::string& text) = 0;
+    // The modal dialog "Programm suchen", which lists TForm1::FindProgrammes for what the
+    // operator types; the entry chosen there, -1 when the dialog was cancelled.
+    virtual int AskForProgramme() = 0;
     // Closes the window once the current event is done, which ends the program.
     virtual void Close() = 0;
     // The countdown reached 0:00: the task bar calls the operator without changing the window.

@@ -38,6 +38,8 @@ constexpr std::array kControlEvents{
                   nullptr, nullptr, nullptr},
     ControlEvents{ControlId::Shape3, nullptr, &TForm1::Shape3MouseDown, &TForm1::Shape3MouseMove,
                   nullptr, nullptr, nullptr},
+    ControlEvents{ControlId::Shape4, nullptr, &TForm1::Shape4MouseDown, &TForm1::Shape4MouseMove,
+                  nullptr, nullptr, nullptr},
 };
 
 const ControlEvents* EventsOf(ControlId control) {
@@ -75,6 +77,7 @@ void TForm1::FormCreate() {
     frontEnd_.SetText(ControlId::LStart, std::string(kHoverStart));
     frontEnd_.SetText(ControlId::LPAUSE, std::string(kHoverPause));
     frontEnd_.SetText(ControlId::LSTOp, std::string(kHoverStop));
+    frontEnd_.SetToolTip(ControlId::Shape4, std::string(kSearchHint));
     for (ControlId label : kHoverLabels) {
         frontEnd_.SetVisible(label, false);
     }
@@ -216,6 +219,29 @@ void TForm1::Shape2MouseMove() {
 
 void TForm1::Shape3MouseMove() {
     ShowOnlyHoverLabel(ControlId::LPAUSE);
+}
+
+void TForm1::Shape4MouseDown(MouseButton button) {
+    // Not for the right or middle button, which open nothing elsewhere either.
+    if (button == MouseButton::Left || button == MouseButton::Assistive ||
+        button == MouseButton::Keyboard) {
+        SearchAndChoose();
+    }
+}
+
+void TForm1::Shape4MouseMove() {
+    ShowOnlyHoverLabel(ControlId::Image1);
+}
+
+void TForm1::SearchShortcut() {
+    SearchAndChoose();
+}
+
+void TForm1::SearchAndChoose() {
+    const int entry = frontEnd_.AskForProgramme();
+    if (entry >= 0) {
+        ChooseFoundProgramme(entry);
+    }
 }
 
 void TForm1::Image1MouseMove(int x, int y) {

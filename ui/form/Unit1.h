@@ -69,6 +69,11 @@ class TForm1 {
     void Shape1MouseMove();
     void Shape2MouseMove();
     void Shape3MouseMove();
+    // The magnifier and Ctrl+F open the search; a programme chosen there is chosen as with two
+    // clicks, its heading's and its own.
+    void Shape4MouseDown(MouseButton button);
+    void Shape4MouseMove();
+    void SearchShortcut();
     // A move over the background at a client point (96 dpi pixels).
     void Image1MouseMove(int x, int y);
 
@@ -131,6 +136,7 @@ class TForm1 {
     void ShowStatusItem(int item);
     void ShowOpenFailure();
     void ShowCountdownTip();
+    void SearchAndChoose();
     // Whether the machine stays awake, and the task bar's progress, follow the treatment.
     void ShowTreatmentProgress();
     // An error that escapes an event ends that event and is shown; the program runs on.

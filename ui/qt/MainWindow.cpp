@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 #include <vector>
 
 #include "Artwork.h"
 #include "FormTexts.h"
 #include "ProgramIcon.h"
+#include "SearchDialog.h"
 #include "WindowPlacement.h"
 
 namespace farb::qt {
@@ -32,6 +34,9 @@ void Place(QWidget* widget, const ControlLayout& entry) {
     widget->setFont(Arial(entry.fontPixels));
     widget->setAccessibleName(FromCoreText(entry.accessibleName));
     widget->setEnabled(entry.enabled);
+    if (entry.focusOrder == 0) {
+        widget->setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 void StyleLabel(QLabel* label, const ControlLayout& entry) {
@@ -78,6 +83,7 @@ MainWindow::MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dial
       LStart(new QLabel(this)),
       LPAUSE(new QLabel(this)),
       LSTOp(new QLabel(this)),
+      Shape4(new HotSpot(this)),
       Timer1(new QTimer(this)),
       Timer2(new QTimer(this)),
       dialogs_(dialogs.confirmNotice ? std::move(dialogs) : ModalDialogs(this)) {
@@ -161,6 +167,8 @@ void MainWindow::WireEvents() {
     TForm1& form = *form_;
     connect(Image1, &BackgroundImage::MouseMove, this,
             [&form](QPoint at) { form.MouseMove(ControlId::Image1, at.x(), at.y()); });
+    auto* search = new QShortcut(QKeySequence::Find, this);
+    connect(search, &QShortcut::activated, this, [&form] { form.SearchShortcut(); });
     connect(Timer1, &QTimer::timeout, this, [&form] { form.Timer1Timer(); });
     connect(Timer2, &QTimer::timeout, this, [&form] { form.Timer2Timer(); });
 }
@@ -186,8 +194,8 @@ void MainWindow::WireHotSpot(ControlId id) {
 }
 
 QWidget* MainWindow::Widget(ControlId control) const {
-    const std::array<QWidget*, 12> widgets{Image1, lbh,    lbg,    ComboBox1, Label1, lt,
-                                           Shape1, Shape3, Shape2, LStart,    LPAUSE, LSTOp};
+    const std::array<QWidget*, 13> widgets{Image1, lbh,    lbg,    ComboBox1, Label1, lt,    Shape1,
+                                           Shape3, Shape2, LStart, LPAUSE,    LSTOp,  Shape4};
     return widgets[static_cast<std::size_t>(control)];
 }
 
@@ -253,6 +261,11 @@ bool MainWindow::ConfirmNotice() {
 
 void MainWindow::ShowError(const std::string& title, const std::string& text) {
     dialogs_.showError(FromCoreText(title), FromCoreText(text));
+}
+
+int MainWindow::AskForProgramme() {
+    return qt::AskForProgramme(
+        this, [this](std::string_view query) { return form_->FindProgrammes(query); });
 }
 
 void MainWindow::Close() {

@@ -61,6 +61,7 @@ class MainWindow : public QWidget, private FormFrontEnd {
     void SetTimer(TimerId timer, bool on) override;
     bool ConfirmNotice() override;
     void ShowError(const std::string& title, const std::string& text) override;
+    int AskForProgramme() override;
     void Close() override;
     void AskForAttention() override;
     void PlayNotificationSound() override;
@@ -80,6 +81,7 @@ class MainWindow : public QWidget, private FormFrontEnd {
     QLabel* LStart;
     QLabel* LPAUSE;
     QLabel* LSTOp;
+    HotSpot* Shape4;
     QTimer* Timer1;
     QTimer* Timer2;
 
