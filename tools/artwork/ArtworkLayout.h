@@ -23,5 +23,6 @@ inline const QRect kStatusBox = RectOf(ControlId::ComboBox1);
 inline const QRect kStartSpot = RectOf(ControlId::Shape1);
 inline const QRect kPauseSpot = RectOf(ControlId::Shape3);
 inline const QRect kStopSpot = RectOf(ControlId::Shape2);
+inline const QRect kSearchSpot = RectOf(ControlId::Shape4);
 
 }  // namespace farb::artwork

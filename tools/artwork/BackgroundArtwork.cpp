@@ -80,6 +80,19 @@ void DrawListPanel(QPainter& painter, const QRect& list, const QString& heading)
     painter.drawLine(QPointF(panel.left() + 14, divider), QPointF(panel.right() - 14, divider));
 }
 
+// A white magnifier, the sign of a search, in the programme list's header.
+void DrawMagnifier(QPainter& painter, const QRect& spot) {
+    const QRectF area = QRectF(spot).adjusted(3, 3, -3, -3);
+    const qreal lens = area.width() * 0.62;
+    const QRectF glass(area.left(), area.top(), lens, lens);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 2.2));
+    painter.drawEllipse(glass);
+    painter.setPen(QPen(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap));
+    const qreal reach = lens / 2 * 0.7071;
+    painter.drawLine(glass.center() + QPointF(reach, reach), area.bottomRight());
+}
+
 void DrawControlPanel(QPainter& painter) {
     DrawPanel(painter, kControlPanel, QColor(28, 30, 80, 235), QColor(255, 255, 255, 60));
 
@@ -99,6 +112,7 @@ QImage DrawBackground() {
     DrawBrand(painter);
     DrawListPanel(painter, kCategoryList, QStringLiteral("HAUPTGRUPPEN"));
     DrawListPanel(painter, kProgramList, QStringLiteral("BESCHWERDEN"));
+    DrawMagnifier(painter, kSearchSpot);
     DrawControlPanel(painter);
     DrawPlaySymbol(painter, kStartSpot);
     DrawPauseSymbol(painter, kPauseSpot);
