@@ -573,6 +573,10 @@ class WindowTest : public QObject {
                     return;
                 }
                 QCOMPARE(dialog->windowTitle(), QStringLiteral("Programm suchen"));
+                QCOMPARE(dialog->findChild<QPushButton*>("choose")->text(),
+                         QString::fromUtf8("&Auswählen"));
+                QCOMPARE(dialog->findChild<QLabel*>()->text(),
+                         QString::fromUtf8("&Name oder Überschrift:"));
                 auto* query = dialog->findChild<QLineEdit*>("query");
                 QTest::keyClicks(query, QStringLiteral("migraene"));
                 const QAbstractItemModel* found = dialog->findChild<QListView*>("found")->model();

@@ -22,6 +22,7 @@
 #include "LineFields.h"
 #include "ListRules.h"
 #include "ResourceIds.h"
+#include "Search.h"
 #include "TreatmentControl.h"
 #include "TreatmentTips.h"
 #include "VirtualLampReadout.h"
@@ -494,6 +495,9 @@ int main(int argc, char** argv) {
     } else {
         const bool binary = args.size() < 5 || args[4] == "binary";
         ChooseStartPauseStop(main, log, binary, dpi);
+        if (!binary) {
+            CheckSearch(main);
+        }
         if (binary) {
             CheckSecondStart(main, exe, args[2]);
             CheckSleepAndSessionEnd(main, log, args.size() > 5 ? args[5] : "");

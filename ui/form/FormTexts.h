@@ -32,10 +32,10 @@ std::string DemoWindowTitle();
 inline constexpr std::string_view kSearchTitle = "Programm suchen";
 inline constexpr std::string_view kSearchHint = "Programm suchen (Strg+F)";
 inline constexpr std::string_view kSearchLabel =
-    "&Name oder Ü"
+    "&Name oder \xDC"
     "berschrift:";
 inline constexpr std::string_view kSearchResults = "Gefundene Programme";
-inline constexpr std::string_view kSearchChoose = "&Auswählen";
+inline constexpr std::string_view kSearchChoose = "&Ausw\xE4hlen";
 inline constexpr std::string_view kSearchNothingFound = "Kein Programm gefunden";
 
 inline constexpr std::string_view kHoverStart = "Start";

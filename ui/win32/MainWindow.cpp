@@ -14,6 +14,7 @@
 #include "InputMapping.h"
 #include "RealSleep.h"
 #include "ResourceIds.h"
+#include "SearchDialog.h"
 #include "WindowPlacement.h"
 
 namespace farb {
@@ -92,7 +93,8 @@ MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver, bool demo)
       dpi_(WindowDpi(window_)),
       fonts_(WideFromCoreText(MainWindowLayout().fontFamily), dpi_),
       listBrush_(CreateSolidBrush(ColourOf(Control(ControlId::lbh).background))),
-      toolTips_(instance, window_) {
+      toolTips_(instance, window_),
+      shortcuts_(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_SHORTCUTS))) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     taskbar_ = std::make_unique<TaskbarProgress>(window_);
     if (demo) {
@@ -127,6 +129,16 @@ void MainWindow::FitFrame(const RECT* suggested) {
                        frame.cx, frame.cy);
     }
     SetWindowPos(window_, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool MainWindow::TranslateShortcut(MSG& message) {
+    const bool mine = message.hwnd == window_ || IsChild(window_, message.hwnd);
+    return mine && shortcuts_ && TranslateAcceleratorW(window_, shortcuts_, &message) != 0;
+}
+
+int MainWindow::AskForProgramme() {
+    return farb::AskForProgramme(
+        window_, [this](std::string_view query) { return form_->FindProgrammes(query); });
 }
 
 void MainWindow::Show() {
@@ -365,6 +377,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             // Enter and Escape come here as IDOK and IDCANCEL from the dialog keys; they do
             // nothing.
+            if (LOWORD(wParam) == IDM_SEARCH && form_) {
+                form_->SearchShortcut();
+            }
             return 0;
         case WM_DPICHANGED:
             LayOut(HIWORD(wParam));

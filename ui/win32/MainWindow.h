@@ -36,6 +36,8 @@ class MainWindow : public FormFrontEnd {
 
     HWND Handle() const { return window_; }
     void Show();
+    // The window's keyboard shortcuts (Ctrl+F); true when `message` was one, already handled.
+    bool TranslateShortcut(MSG& message);
 
     void SetText(ControlId control, const std::string& text) override;
     void SetVisible(ControlId control, bool visible) override;
@@ -47,6 +49,7 @@ class MainWindow : public FormFrontEnd {
     void SetTimer(TimerId timer, bool on) override;
     bool ConfirmNotice() override;
     void ShowError(const std::string& title, const std::string& text) override;
+    int AskForProgramme() override;
     void Close() override;
     void AskForAttention() override;
     void PlayNotificationSound() override;
@@ -95,6 +98,7 @@ class MainWindow : public FormFrontEnd {
     FontCache fonts_;
     HBRUSH listBrush_ = nullptr;
     ToolTips toolTips_;
+    HACCEL shortcuts_ = nullptr;
     HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
     WPARAM keyDown_ = 0;    // the last key pressed in a list, which its typed character belongs to
     AwakeRequest awake_;

@@ -4,10 +4,19 @@
 #define IDI_PROGRAM 1
 #define IDR_ARTWORK 2
 
+#define IDA_SHORTCUTS 3
+
 #define IDD_NOTICE 100
 #define IDD_MESSAGE 101
+#define IDD_SEARCH 102
 #define IDC_MESSAGE_TEXT 1001
 #define IDC_MESSAGE_ICON 1002
+#define IDC_SEARCH_LABEL 1003
+#define IDC_SEARCH_QUERY 1004
+#define IDC_SEARCH_FOUND 1005
+
+// Ctrl+F in the main window.
+#define IDM_SEARCH 40001
 
 // Each control of the main window has the id kFirstControlId + its place in the control table,
 // so a reader from outside can tell them apart.

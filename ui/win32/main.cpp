@@ -24,11 +24,11 @@ HWND CreateForm2(HINSTANCE instance) {
                            nullptr, instance, nullptr);
 }
 
-int RunMessageLoop(HWND window) {
+int RunMessageLoop(farb::MainWindow& main) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab and Shift+Tab move the focus between the lists, as in a dialog.
-        if (!IsDialogMessageW(window, &message)) {
+        if (!main.TranslateShortcut(message) && !IsDialogMessageW(main.Handle(), &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -54,7 +54,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     farb::MainWindow Form1(instance, *driver);
     Form1.Show();
     const HWND Form2 = CreateForm2(instance);
-    const int exitCode = RunMessageLoop(Form1.Handle());
+    const int exitCode = RunMessageLoop(Form1);
     DestroyWindow(Form2);
     return exitCode;
 }

@@ -36,11 +36,12 @@ void PlaceSideBySide(HWND main, HWND lamp) {
     SetWindowPos(lamp, nullptr, pair.lamp.x, pair.lamp.y, 0, 0, flags);
 }
 
-int RunMessageLoop(HWND main, HWND lamp) {
+int RunMessageLoop(farb::MainWindow& main, HWND lamp) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab and the Alt keys of the buttons work in both windows, as in a dialog.
-        if (!IsDialogMessageW(main, &message) && !IsDialogMessageW(lamp, &message)) {
+        if (!main.TranslateShortcut(message) && !IsDialogMessageW(main.Handle(), &message) &&
+            !IsDialogMessageW(lamp, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -68,7 +69,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ShowWindow(lampWindow.Handle(), SW_SHOWNOACTIVATE);
     Form1.Show();
     // The main window's end ends the loop; the lamp window goes with this function.
-    const int exitCode = RunMessageLoop(Form1.Handle(), lampWindow.Handle());
+    const int exitCode = RunMessageLoop(Form1, lampWindow.Handle());
     if (running) {
         CloseHandle(running);
     }
