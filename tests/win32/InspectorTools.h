@@ -62,12 +62,21 @@ inline std::wstring Text(HWND window) {
     return text;
 }
 
+// A list being filled anew meanwhile may lose an item between two reads: the items read up to
+// there, which a caller waiting for a content reads again.
 inline std::vector<std::wstring> Items(HWND list) {
     std::vector<std::wstring> items;
     for (LRESULT i = 0, count = Send(list, LB_GETCOUNT); i < count; ++i) {
-        std::wstring item(static_cast<std::size_t>(Send(list, LB_GETTEXTLEN, i)) + 1, L'\0');
-        item.resize(static_cast<std::size_t>(
-            Send(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+        const LRESULT length = Send(list, LB_GETTEXTLEN, i);
+        if (length < 0) {
+            break;
+        }
+        std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+        const LRESULT read = Send(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+        if (read < 0 || read > length) {
+            break;
+        }
+        item.resize(static_cast<std::size_t>(read));
         items.push_back(item);
     }
     return items;

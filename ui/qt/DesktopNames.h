@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QString>
 
 // The desktop services' names and the texts the program shows through them.
@@ -22,5 +25,15 @@ inline const QString kTreatmentEndedSummary = QStringLiteral("Behandlung beendet
 
 // A desktop service that does not answer within this time counts as missing.
 constexpr int kCallTimeoutMs = 5000;
+
+// Asks logind on `system` to inhibit sleep, `mode` "block" or "delay"; the reply carries the
+// descriptor that holds the inhibitor until every copy of it is closed.
+inline QDBusPendingCall InhibitSleep(const QDBusConnection& system, const QString& mode,
+                                     const QString& why) {
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kLogindService, kLogindPath, kLogindManager, "Inhibit");
+    call << QStringLiteral("sleep") << kProgramName << why << mode;
+    return system.asyncCall(call, kCallTimeoutMs);
+}
 
 }  // namespace farb::qt

@@ -83,12 +83,9 @@ void SleepInhibitor::AskLogind() {
     if (!system_.isConnected()) {
         return;
     }
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kLogindService, kLogindPath, kLogindManager, "Inhibit");
-    call << QStringLiteral("sleep") << kProgramName << kTreatmentRunsReason
-         << QStringLiteral("block");
     asking_ = true;
-    auto* answer = new QDBusPendingCallWatcher(system_.asyncCall(call, kCallTimeoutMs), this);
+    auto* answer = new QDBusPendingCallWatcher(
+        InhibitSleep(system_, QStringLiteral("block"), kTreatmentRunsReason), this);
     connect(answer, &QDBusPendingCallWatcher::finished, this, &SleepInhibitor::LogindAnswered);
 }
 

@@ -29,12 +29,9 @@ void SleepWatch::PrepareForSleep(bool sleeping) {
 }
 
 void SleepWatch::TakeDelay() {
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kLogindService, kLogindPath, kLogindManager, "Inhibit");
-    call << QStringLiteral("sleep") << kProgramName << kSwitchOffFirstReason
-         << QStringLiteral("delay");
     asking_ = true;
-    auto* answer = new QDBusPendingCallWatcher(system_.asyncCall(call, kCallTimeoutMs), this);
+    auto* answer = new QDBusPendingCallWatcher(
+        InhibitSleep(system_, QStringLiteral("delay"), kSwitchOffFirstReason), this);
     connect(answer, &QDBusPendingCallWatcher::finished, this, &SleepWatch::DelayAnswered);
 }
 
