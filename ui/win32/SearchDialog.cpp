@@ -52,7 +52,12 @@ void ShowFound(HWND dialog, Search& search) {
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
     EnableWindow(GetDlgItem(dialog, IDOK), any);
+    // A tip still showing was about an item of the list before.
     search.tippedItem = -1;
+    search.tipText.clear();
+    if (search.tip) {
+        SendMessageW(search.tip, TTM_POP, 0, 0);
+    }
 }
 
 void Choose(HWND dialog, const Search& search) {
