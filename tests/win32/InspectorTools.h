@@ -86,10 +86,11 @@ inline std::wstring Wide(std::string_view latin1) {
     return WideFromCoreText(latin1);
 }
 
+// Latin-1 bytes of a text the window shows; a character beyond Latin-1 reads as 0.
 inline std::string Narrow(const std::wstring& text) {
     std::string narrow;
     for (wchar_t unit : text) {
-        narrow.push_back(CoreCharacterFromWide(unit));
+        narrow.push_back(unit <= 0xFF ? static_cast<char>(unit) : '\0');
     }
     return narrow;
 }

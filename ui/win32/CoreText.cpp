@@ -9,9 +9,4 @@ std::wstring WideFromCoreText(std::string_view text) {
     return {wide.begin(), wide.end()};
 }
 
-char CoreCharacterFromWide(wchar_t unit) {
-    // Latin-1's printable range; the code page's punctuation is never typed into a list.
-    return unit <= 0xFF && (unit < 0x80 || unit >= 0xA0) ? static_cast<char>(unit) : 0;
-}
-
 }  // namespace farb

@@ -7,7 +7,5 @@ namespace farb {
 
 // The form's texts are bytes of the Windows code page 1252; the window shows them as UTF-16.
 std::wstring WideFromCoreText(std::string_view text);
-// The byte a typed UTF-16 unit stands for in the form's texts, 0 where it has none.
-char CoreCharacterFromWide(wchar_t unit);
 
 }  // namespace farb
