@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "ControlTable.h"
-#include "JpegDecoder.h"
+#include "WholeJpeg.h"
 
 // The committed artwork must fit the window's controls, which lie over it at fixed client-area
 // pixels; each check below names the control it is about.

@@ -1,7 +1,9 @@
-#include "JpegDecoder.h"
+#include "WholeJpeg.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -152,6 +154,58 @@ TEST(JpegDecoder, EveryTruncationGivesNothingAndPrintsNothing) {
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+// A band of rows, as the window asks for when it repaints part of the picture, matches the same
+// rows of the whole picture; rows outside the picture are left out.
+TEST(JpegPicture, DecodesABandOfRowsAsTheWholePictureHasThem) {
+    constexpr int kWidth = 24;
+    constexpr int kHeight = 64;
+    Bytes pixels;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            pixels.insert(pixels.end(),
+                          {static_cast<std::uint8_t>(y * 4), static_cast<std::uint8_t>(x * 10),
+                           static_cast<std::uint8_t>(255 - y * 4)});
+        }
+    }
+    const Bytes jpeg = test::EncodeJpeg(kWidth, kHeight, 3, pixels);
+    const auto whole = DecodeJpeg(jpeg);
+    const auto picture = JpegPicture::Open(jpeg);
+    ASSERT_TRUE(whole.has_value());
+    ASSERT_TRUE(picture.has_value());
+
+    struct Case {
+        int top;
+        int count;
+        int firstRow;
+        int rows;
+    };
+    const Case cases[] = {
+        {21, 10, 21, 10}, {0, 1, 0, 1},  {60, 10, 60, 4}, {-5, 8, 0, 3},
+        {0, 0, 0, 0},     {64, 5, 0, 0}, {10, -3, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const std::string name = std::to_string(c.top) + " +" + std::to_string(c.count);
+        std::vector<int> delivered;
+        const bool decoded = picture->DecodeRows(
+            c.top, c.count, PixelLayout::Xrgb32, [&](int y, std::span<const std::uint8_t> row) {
+                delivered.push_back(y);
+                ASSERT_EQ(row.size(), std::size_t{kWidth} * 4) << name;
+                for (int x = 0; x < kWidth; ++x) {
+                    std::uint32_t word = 0;
+                    std::memcpy(&word, row.data() + x * 4, 4);
+                    const Rgb expected = PixelAt(*whole, x, y);
+                    EXPECT_EQ(word, 0xFF000000u | expected.r << 16 | expected.g << 8 | expected.b)
+                        << name << " at " << x << "," << y;
+                }
+            });
+
+        EXPECT_TRUE(decoded) << name;
+        std::vector<int> expected(static_cast<std::size_t>(c.rows));
+        std::iota(expected.begin(), expected.end(), c.firstRow);
+        EXPECT_EQ(delivered, expected) << name;
+    }
 }
 
 }  // namespace

@@ -13,10 +13,17 @@
 #include <QTimer>
 #include <QToolTip>
 #include <cmath>
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "Artwork.h"
+#include "BackgroundImage.h"
 #include "ControlTable.h"
 #include "CoreText.h"
 #include "Dialogs.h"
@@ -638,6 +645,36 @@ class WindowTest : public QObject {
         PressItem("lbh", 0);
         PressItem("lbg", 0);
         QCOMPARE(Text("lt"), QStringLiteral("2:00"));
+    }
+
+    // The background keeps its picture compressed and decodes the rows of each repaint; any part
+    // of it, drawn alone, shows the picture's own pixels there, band joins and edges included.
+    void backgroundRepaintsAnyPartFromThePicture() {
+        const auto picture = LoadArtwork();
+        QVERIFY(picture.has_value());
+        BackgroundImage background;
+        background.resize(picture->width(), picture->height());
+        background.SetPicture(LoadArtwork());
+
+        const QRect parts[] = {{0, 0, picture->width(), picture->height()},
+                               {635, 166, 155, 24},
+                               {1, 15, 40, 3},
+                               {picture->width() - 7, picture->height() - 40, 7, 40}};
+        for (const QRect& part : parts) {
+            const QImage shot =
+                background.grab(part).toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shot.size(), part.size());
+            int mismatches = 0;
+            picture->DecodeRows(part.top(), part.height(), PixelLayout::Xrgb32,
+                                [&](int y, std::span<const std::uint8_t> row) {
+                                    const auto* pixels = reinterpret_cast<const QRgb*>(row.data());
+                                    for (int x = part.left(); x <= part.right(); ++x) {
+                                        mismatches += shot.pixel(x - part.left(), y - part.top()) !=
+                                                      pixels[x];
+                                    }
+                                });
+            QCOMPARE(mismatches, 0);
+        }
     }
 
     void boxesAreGermanWithoutTranslationFiles() {

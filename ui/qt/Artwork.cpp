@@ -1,27 +1,23 @@
 #include "Artwork.h"
 
 #include <QFile>
-#include <span>
-
-#include "JpegDecoder.h"
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace farb::qt {
 
-QImage LoadArtwork(const QString& path) {
+std::optional<JpegPicture> LoadArtwork(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+        return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    const auto decoded =
-        DecodeJpeg(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                             static_cast<std::size_t>(bytes.size())));
-    if (!decoded) {
-        return {};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.size()));
+    const auto read = file.read(reinterpret_cast<char*>(bytes.data()), file.size());
+    if (read != file.size()) {
+        return std::nullopt;
     }
-    QImage image(decoded->rgb.data(), decoded->width, decoded->height, decoded->width * 3,
-                 QImage::Format_RGB888);
-    return image.copy();
+    return JpegPicture::Open(std::move(bytes));
 }
 
 }  // namespace farb::qt

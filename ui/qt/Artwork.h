@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QImage>
 #include <QString>
+#include <optional>
+
+#include "JpegDecoder.h"
 
 namespace farb::qt {
 
 inline const QString kArtworkResource = QStringLiteral(":/farbprogramm/background.jpg");
 
-// Decodes the embedded background picture; a null image when it is missing or corrupt.
-QImage LoadArtwork(const QString& path = kArtworkResource);
+// The embedded background picture, still compressed; nothing when it is missing or corrupt.
+std::optional<JpegPicture> LoadArtwork(const QString& path = kArtworkResource);
 
 }  // namespace farb::qt
