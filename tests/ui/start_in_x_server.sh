@@ -68,7 +68,7 @@ wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
 [[ -n "$class" && "$class" == "$wm_class" ]] ||
     { echo "window class '$class', the desktop entry expects '$wm_class'" >&2; exit 1; }
 icons=$(xprop -len 1000000 -id "$main" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-for size in 16 32 48 256; do
+for size in 16 32 48 128; do
     grep -qF "Icon ($size x $size)" <<<"$icons" || { echo "no $size px window icon: $icons" >&2; exit 1; }
 done
 echo "window class $class, icons: $icons"

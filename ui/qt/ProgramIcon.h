@@ -4,7 +4,7 @@
 
 namespace farb::qt {
 
-// The program's icon at every size built from its SVG, for the windows of both programs.
+// The program's icon at the window's sizes, for the windows of both programs.
 QIcon ProgramIcon();
 
 }  // namespace farb::qt
