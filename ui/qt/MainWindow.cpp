@@ -51,9 +51,13 @@ void StyleLabel(QLabel* label, const ControlLayout& entry) {
 
 void StyleList(ListBox* list, const ControlLayout& entry) {
     list->SetItemHeight(entry.itemHeight);
-    list->setStyleSheet(
-        QStringLiteral("QListWidget { background: %1; color: %2; border: none; }")
-            .arg(ToQColor(entry.background).name(), ToQColor(entry.textColour).name()));
+    // A palette, not a style sheet: a sheet would wrap the whole style in Qt's style-sheet
+    // engine, its code and its caches, for two colours and no frame.
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, ToQColor(entry.background));
+    palette.setColor(QPalette::Text, ToQColor(entry.textColour));
+    list->setPalette(palette);
+    list->setFrameShape(QFrame::NoFrame);
 }
 
 void StyleStatusBox(QComboBox* box) {
