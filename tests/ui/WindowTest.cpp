@@ -681,15 +681,32 @@ class WindowTest : public QObject {
         }
     }
 
+    // Only OK confirms; Abbrechen, Escape and closing the box's window all refuse.
+    void noticeConfirmsOnlyWithOk() {
+        const std::pair<const char*, std::function<void(QMessageBox&)>> answers[] = {
+            {"OK", [](QMessageBox& box) { box.defaultButton()->click(); }},
+            {"Abbrechen", [](QMessageBox& box) { box.escapeButton()->click(); }},
+            {"Escape", [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
+            {"closed", [](QMessageBox& box) { box.close(); }},
+        };
+        for (const auto& [name, answer] : answers) {
+            const auto notice = CreateNoticeBox(nullptr);
+            QTimer::singleShot(0, notice.get(), [&notice, &answer] { answer(*notice); });
+            QCOMPARE(ConfirmedNotice(*notice), std::string_view(name) == "OK");
+        }
+    }
+
     void boxesAreGermanWithoutTranslationFiles() {
         const auto notice = CreateNoticeBox(nullptr);
         QCOMPARE(notice->windowTitle(), QStringLiteral("Wichtiger Hinweis"));
         QCOMPARE(notice->text(),
                  QStringLiteral("Die Licht und Farbterapie ersetzt nicht den Arztbesuch"));
         QCOMPARE(notice->icon(), QMessageBox::NoIcon);
-        QCOMPARE(notice->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
-        QCOMPARE(notice->button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
         QCOMPARE(notice->buttons().size(), 2);
+        QCOMPARE(notice->defaultButton()->text(), QStringLiteral("OK"));
+        QCOMPARE(notice->buttonRole(notice->defaultButton()), QMessageBox::AcceptRole);
+        QCOMPARE(notice->escapeButton()->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(notice->buttonRole(notice->escapeButton()), QMessageBox::RejectRole);
 
         const auto error = CreateErrorBox(nullptr, QStringLiteral("Fehler"), QStringLiteral("x"));
         QCOMPARE(error->icon(), QMessageBox::Critical);

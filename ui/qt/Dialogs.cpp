@@ -9,14 +9,21 @@
 namespace farb::qt {
 
 std::unique_ptr<QMessageBox> CreateNoticeBox(QWidget* parent) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, FromCoreText(kNoticeTitle),
-                                             FromCoreText(kNoticeText),
-                                             QMessageBox::Ok | QMessageBox::Cancel, parent);
-    box->button(QMessageBox::Ok)->setText(FromCoreText(kOkButton));
-    box->button(QMessageBox::Cancel)->setText(FromCoreText(kCancelButton));
-    box->setDefaultButton(QMessageBox::Ok);
-    box->setEscapeButton(QMessageBox::Cancel);
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::NoIcon, FromCoreText(kNoticeTitle),
+                                      FromCoreText(kNoticeText), QMessageBox::NoButton, parent);
+    // Buttons of the box's own rather than standard ones: a standard button fetches its icon
+    // from the desktop's icon theme, and reading the theme's index costs every start half a MiB.
+    QPushButton* ok = box->addButton(FromCoreText(kOkButton), QMessageBox::AcceptRole);
+    QPushButton* cancel = box->addButton(FromCoreText(kCancelButton), QMessageBox::RejectRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(cancel);
     return box;
+}
+
+bool ConfirmedNotice(QMessageBox& notice) {
+    notice.exec();
+    return notice.buttonRole(notice.clickedButton()) == QMessageBox::AcceptRole;
 }
 
 std::unique_ptr<QMessageBox> CreateErrorBox(QWidget* parent, const QString& title,
@@ -36,7 +43,7 @@ std::unique_ptr<QMessageBox> CreateInformationBox(const QString& title, const QS
 
 Dialogs ModalDialogs(QWidget* parent) {
     return Dialogs{
-        [parent] { return CreateNoticeBox(parent)->exec() == QMessageBox::Ok; },
+        [parent] { return ConfirmedNotice(*CreateNoticeBox(parent)); },
         [parent](const QString& title, const QString& text) {
             CreateErrorBox(parent, title, text)->exec();
         },

@@ -18,6 +18,8 @@ struct Dialogs {
 // Boxes with their German button texts set here, so they stay German even without Qt's
 // translation files.
 std::unique_ptr<QMessageBox> CreateNoticeBox(QWidget* parent);
+// Shows the notice modally: true when it was confirmed with OK.
+bool ConfirmedNotice(QMessageBox& notice);
 std::unique_ptr<QMessageBox> CreateErrorBox(QWidget* parent, const QString& title,
                                             const QString& text);
 // Told to a second start while the program already runs.
