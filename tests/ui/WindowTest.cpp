@@ -689,10 +689,10 @@ class WindowTest : public QObject {
             {"Escape", [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
             {"closed", [](QMessageBox& box) { box.close(); }},
         };
-        for (const auto& [name, answer] : answers) {
+        for (const auto& answer : answers) {
             const auto notice = CreateNoticeBox(nullptr);
-            QTimer::singleShot(0, notice.get(), [&notice, &answer] { answer(*notice); });
-            QCOMPARE(ConfirmedNotice(*notice), std::string_view(name) == "OK");
+            QTimer::singleShot(0, notice.get(), [&notice, &answer] { answer.second(*notice); });
+            QCOMPARE(ConfirmedNotice(*notice), std::string_view(answer.first) == "OK");
         }
     }
 
