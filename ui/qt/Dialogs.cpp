@@ -8,16 +8,24 @@
 
 namespace farb::qt {
 
+namespace {
+
+// The boxes' buttons are their own rather than standard ones, plain as on Windows: a standard
+// button fetches its icon from the desktop's icon theme, and reading the theme's index cost every
+// start half a MiB.
+std::unique_ptr<QMessageBox> CreateBoxWithOk(QMessageBox::Icon icon, const QString& title,
+                                             const QString& text, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(icon, title, text, QMessageBox::NoButton, parent);
+    box->setDefaultButton(box->addButton(FromCoreText(kOkButton), QMessageBox::AcceptRole));
+    return box;
+}
+
+}  // namespace
+
 std::unique_ptr<QMessageBox> CreateNoticeBox(QWidget* parent) {
-    auto box =
-        std::make_unique<QMessageBox>(QMessageBox::NoIcon, FromCoreText(kNoticeTitle),
-                                      FromCoreText(kNoticeText), QMessageBox::NoButton, parent);
-    // Buttons of the box's own rather than standard ones: a standard button fetches its icon
-    // from the desktop's icon theme, and reading the theme's index costs every start half a MiB.
-    QPushButton* ok = box->addButton(FromCoreText(kOkButton), QMessageBox::AcceptRole);
-    QPushButton* cancel = box->addButton(FromCoreText(kCancelButton), QMessageBox::RejectRole);
-    box->setDefaultButton(ok);
-    box->setEscapeButton(cancel);
+    auto box = CreateBoxWithOk(QMessageBox::NoIcon, FromCoreText(kNoticeTitle),
+                               FromCoreText(kNoticeText), parent);
+    box->setEscapeButton(box->addButton(FromCoreText(kCancelButton), QMessageBox::RejectRole));
     return box;
 }
 
@@ -28,17 +36,11 @@ bool ConfirmedNotice(QMessageBox& notice) {
 
 std::unique_ptr<QMessageBox> CreateErrorBox(QWidget* parent, const QString& title,
                                             const QString& text) {
-    auto box =
-        std::make_unique<QMessageBox>(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
-    box->button(QMessageBox::Ok)->setText(FromCoreText(kOkButton));
-    return box;
+    return CreateBoxWithOk(QMessageBox::Critical, title, text, parent);
 }
 
 std::unique_ptr<QMessageBox> CreateInformationBox(const QString& title, const QString& text) {
-    auto box =
-        std::make_unique<QMessageBox>(QMessageBox::Information, title, text, QMessageBox::Ok);
-    box->button(QMessageBox::Ok)->setText(FromCoreText(kOkButton));
-    return box;
+    return CreateBoxWithOk(QMessageBox::Information, title, text, nullptr);
 }
 
 Dialogs ModalDialogs(QWidget* parent) {
