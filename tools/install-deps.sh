@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool fonts-liberation2 librsvg2-bin
     dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 python3-dbusmock
-    clang libclang-rt-14-dev
+    clang libclang-rt-dev
     dpkg-dev file desktop-file-utils appstream lintian
     umockdev libumockdev-dev gir1.2-umockdev-1.0 udev
     g++-mingw-w64-x86-64-posix googletest wine64 wine fonts-wine icoutils nsis

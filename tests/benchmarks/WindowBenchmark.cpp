@@ -61,8 +61,8 @@ int ShowWindowAndExit(bool farbprogramm, int argc, char** argv) {
     }
     farb::qt::InstallGermanTranslations(application);
     const auto driver = farb::CreateSystemDriver();
-    farb::qt::MainWindow form(
-        *driver, [](std::chrono::milliseconds) {}, SilentDialogs());
+    const auto noWait = [](std::chrono::milliseconds) {};
+    farb::qt::MainWindow form(*driver, noWait, SilentDialogs());
     return ReportShown(form);
 }
 

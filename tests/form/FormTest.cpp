@@ -25,6 +25,8 @@ constexpr std::string_view kFaultyCatalogue[] = {
 
 constexpr KeyStroke kDown{40, ListMove::Down, 0};
 
+void NoWait(std::chrono::milliseconds) {}
+
 std::vector<std::uint8_t> Bytes(std::string_view text) {
     return {text.begin(), text.end()};
 }
@@ -33,8 +35,7 @@ class FormTest : public ::testing::Test {
   protected:
     explicit FormTest(TherapyCatalogue catalogue = ShippedCatalogue())
         : lamp_(driver_.Plug("TTL232R", "FT1", LampKind::BinaryLamp)),
-          form_(
-              frontEnd_, driver_, [](std::chrono::milliseconds) {}, catalogue) {}
+          form_(frontEnd_, driver_, NoWait, catalogue) {}
 
     const std::string& Text(ControlId control) { return frontEnd_.texts[control]; }
     std::vector<std::uint8_t> LampBytes() const { return driver_.BytesReceivedBy(lamp_); }

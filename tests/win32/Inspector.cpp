@@ -15,6 +15,7 @@
 #include "CategoryList.h"
 #include "ControlTable.h"
 #include "CoreText.h"
+#include "Dpi.h"
 #include "FormTexts.h"
 #include "InspectorTools.h"
 #include "Interruptions.h"
@@ -72,13 +73,24 @@ HWND AnswerNotice(bool ok) {
     return main;
 }
 
+std::string Describe(const Rect& rect) {
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
+           std::to_string(rect.width) + "x" + std::to_string(rect.height);
+}
+
+// A place check names what it found beside what the control table asks.
+void CheckPlace(const std::string& what, const Rect& found, const Rect& expected) {
+    Check(found == expected, what + " at " + Describe(found) +
+                                 (found == expected ? "" : ", expected " + Describe(expected)));
+}
+
 void CheckLayout(HWND main, int dpi) {
     Check(Text(main) == Wide(MainWindowLayout().title), "the window's title");
     RECT client;
     GetClientRect(main, &client);
     const Rect image = ScaledToDpi(Control(ControlId::Image1).rect, dpi);
-    Check(client.right == image.width && client.bottom == image.height,
-          "client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    CheckPlace("client area", Rect{0, 0, client.right, client.bottom},
+               Rect{0, 0, image.width, image.height});
     const LONG style = GetWindowLongW(main, GWL_STYLE);
     Check((style & (WS_CAPTION | WS_SYSMENU)) == (WS_CAPTION | WS_SYSMENU) &&
               !(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)),
@@ -89,22 +101,23 @@ void CheckLayout(HWND main, int dpi) {
         }
         const std::string name(entry.name);
         HWND control = Child(main, entry.id);
+        Check(control != nullptr, name + " exists");
         RECT shown;
         GetWindowRect(control, &shown);
         MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&shown), 2);
-        const Rect expected = ScaledToDpi(entry.rect, dpi);
-        Check(control && Rect{shown.left, shown.top, shown.right - shown.left,
-                              shown.bottom - shown.top} == expected,
-              name + " at " + std::to_string(shown.left) + "," + std::to_string(shown.top) + " " +
-                  std::to_string(shown.right - shown.left) + "x" +
-                  std::to_string(shown.bottom - shown.top));
+        CheckPlace(name,
+                   Rect{shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top},
+                   ScaledToDpi(entry.rect, dpi));
         const bool hover = entry.id == ControlId::LStart || entry.id == ControlId::LPAUSE ||
                            entry.id == ControlId::LSTOp;
         Check(IsWindowVisible(control) == !hover && IsWindowEnabled(control) == entry.enabled,
               name + " visible and enabled as designed");
         if (entry.kind == ControlKind::ListBox) {
-            Check(Send(control, LB_GETITEMHEIGHT) == ScaledToDpi(entry.itemHeight, dpi),
-                  name + "'s item height");
+            const LRESULT height = Send(control, LB_GETITEMHEIGHT);
+            const int expected = ScaledToDpi(entry.itemHeight, dpi);
+            Check(height == expected,
+                  name + "'s item height " + std::to_string(height) +
+                      (height == expected ? "" : ", expected " + std::to_string(expected)));
         }
     }
 }
@@ -457,6 +470,9 @@ void CheckDemoMarked(HWND main) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // As the program is: a reader unaware of the resolution gets every place scaled down (Wine 10
+    // does so, as Windows does; Wine 8 did not).
+    farb::BecomeDpiAware();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: farb-inspect cancel|session|demo exe logfolder [dpi lamp]\n");
