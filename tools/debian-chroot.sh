@@ -61,6 +61,11 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
 tar -C "$chroot_dir" -xf "$base"
+# The chroot's root is a mount point of its own, so a test inside may make a mount namespace
+# (unshare needs a root whose propagation it can change).
+mount --bind "$chroot_dir" "$chroot_dir"
+mount --make-private "$chroot_dir"
+mounted+=("$chroot_dir")
 mount_in() { # TYPE SOURCE TARGET [OPTIONS]
     mkdir -p "$chroot_dir$3"
     mount -t "$1" ${4:+-o "$4"} "$2" "$chroot_dir$3"
