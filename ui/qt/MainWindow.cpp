@@ -72,8 +72,8 @@ void StyleStatusBox(QComboBox* box) {
 
 }  // namespace
 
-MainWindow::MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs,
-                       TherapyCatalogue catalogue, const DesktopBuses& buses, QWidget* parent)
+MainWindow::MainWindow(LampLink& lampLink, Dialogs dialogs, TherapyCatalogue catalogue,
+                       const DesktopBuses& buses, QWidget* parent)
     : QWidget(parent),
       Image1(new BackgroundImage(this)),
       lbh(new ListBox(this)),
@@ -92,8 +92,7 @@ MainWindow::MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dial
       Timer2(new QTimer(this)),
       dialogs_(dialogs.confirmNotice ? std::move(dialogs) : ModalDialogs(this)) {
     LayOutControls();
-    form_ = std::make_unique<TForm1>(static_cast<FormFrontEnd&>(*this), driver, std::move(sleep),
-                                     catalogue);
+    form_ = std::make_unique<TForm1>(static_cast<FormFrontEnd&>(*this), lampLink, catalogue);
     TForm1& form = *form_;
     desktop_ = std::make_unique<DesktopSession>(buses, QGuiApplication::desktopFileName(),
                                                 [&form] { form.SystemSuspend(); });
@@ -142,15 +141,9 @@ void MainWindow::LayOutControls() {
     Image1->setPalette(plain);
     StyleStatusBox(ComboBox1);
 
-    std::vector<const ControlLayout*> focusChain;
-    for (const ControlLayout& entry : Controls()) {
-        if (entry.focusOrder > 0) {
-            focusChain.push_back(&entry);
-        }
-    }
-    std::ranges::sort(focusChain, {}, &ControlLayout::focusOrder);
+    const std::vector<ControlId> focusChain = FocusChain();
     for (std::size_t i = 1; i < focusChain.size(); ++i) {
-        setTabOrder(Widget(focusChain[i - 1]->id), Widget(focusChain[i]->id));
+        setTabOrder(Widget(focusChain[i - 1]), Widget(focusChain[i]));
     }
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -331,11 +324,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // A session's end may close the window a second time; the lamp is switched off once.
-    if (!closed_) {
-        closed_ = true;
-        form_->FormClose();
-    }
+    form_->FormClose();
     event->accept();
 }
 

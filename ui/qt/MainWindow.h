@@ -13,9 +13,8 @@
 #include "DesktopSession.h"
 #include "Dialogs.h"
 #include "FormFrontEnd.h"
-#include "FtDriver.h"
 #include "HotSpot.h"
-#include "LampCommands.h"
+#include "LampLink.h"
 #include "ListBox.h"
 #include "TherapyCatalogue.h"
 #include "Unit1.h"
@@ -28,12 +27,13 @@ class MainWindow : public QWidget, private FormFrontEnd {
     Q_OBJECT
 
   public:
-    // `dialogs` left empty shows real modal boxes. The desktop is told of the treatment over
-    // `buses`, for the desktop entry of QGuiApplication::desktopFileName().
-    MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs = {},
-               TherapyCatalogue catalogue = ShippedCatalogue(),
-               const DesktopBuses& buses = DesktopBuses::OfThisSession(),
-               QWidget* parent = nullptr);
+    // The window shows `lampLink` and drives the lamp through it. `dialogs` left empty shows real
+    // modal boxes. The desktop is told of the treatment over `buses`, for the desktop entry of
+    // QGuiApplication::desktopFileName().
+    explicit MainWindow(LampLink& lampLink, Dialogs dialogs = {},
+                        TherapyCatalogue catalogue = ShippedCatalogue(),
+                        const DesktopBuses& buses = DesktopBuses::OfThisSession(),
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     TForm1& Form() { return *form_; }
@@ -90,7 +90,6 @@ class MainWindow : public QWidget, private FormFrontEnd {
     // Gone before the form, which it pauses when the machine goes to sleep.
     std::unique_ptr<DesktopSession> desktop_;
     bool shown_ = false;
-    bool closed_ = false;
 };
 
 }  // namespace farb::qt

@@ -7,6 +7,7 @@
 #include "EndSignals.h"
 #include "FormTexts.h"
 #include "German.h"
+#include "LampLink.h"
 #include "MainWindow.h"
 #include "ProgramIcon.h"
 #include "RealSleep.h"
@@ -49,7 +50,8 @@ int main(int argc, char* argv[]) {
     driver.SetRecording(false);
     farb::VirtualLamp lamp(driver);
 
-    farb::qt::MainWindow Form1(driver, farb::SleepOnThisThread);
+    farb::LampLink lampLink(driver, {.sleep = farb::SleepOnThisThread});
+    farb::qt::MainWindow Form1(lampLink);
     // Beside the real program the demo must never pass for it.
     Form1.setWindowTitle(farb::qt::FromCoreText(farb::DemoWindowTitle()));
     new farb::qt::DemoMark(&Form1);
