@@ -62,7 +62,7 @@ int ShowWindowAndExit(bool farbprogramm, int argc, char** argv) {
     farb::qt::InstallGermanTranslations(application);
     const auto driver = farb::CreateSystemDriver();
     farb::LampLink lampLink(*driver, {});
-    farb::qt::MainWindow form(lampLink, SilentDialogs());
+    farb::qt::MainWindow form(lampLink, farb::Edition::Program, SilentDialogs());
     return ReportShown(form);
 }
 
@@ -184,7 +184,7 @@ int MeasureCountdown(int argc, char** argv) {
     farb::LampLink lampLink(driver, {.sleep = [](std::chrono::milliseconds wait) {
                                 std::this_thread::sleep_for(wait);
                             }});
-    farb::qt::MainWindow form(lampLink, SilentDialogs());
+    farb::qt::MainWindow form(lampLink, farb::Edition::Program, SilentDialogs());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         return 1;

@@ -147,7 +147,7 @@ class DesktopSessionTest : public QObject {
         form.reset();
         // Each window gets the lamp link its program would build: a fresh one.
         lampLink = std::make_unique<LampLink>(driver, LampLink::Hooks{});
-        form = std::make_unique<MainWindow>(*lampLink, dialogs, catalogue);
+        form = std::make_unique<MainWindow>(*lampLink, Edition::Program, dialogs, catalogue);
     }
     void Choose(int programme) { form->Form().lbgMouseDown(MouseButton::Left, programme); }
     void Start() { form->Form().Shape1MouseDown(MouseButton::Left); }

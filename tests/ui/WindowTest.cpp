@@ -86,7 +86,8 @@ class WindowTest : public QObject {
         form.reset();
         // Each window gets the lamp link its program would build: a fresh one.
         lampLink = std::make_unique<LampLink>(driver, LampLink::Hooks{});
-        form = std::make_unique<MainWindow>(*lampLink, dialogs, catalogue, DesktopBuses::None());
+        form = std::make_unique<MainWindow>(*lampLink, Edition::Program, dialogs, catalogue,
+                                            DesktopBuses::None());
     }
     template <class T>
     T* Control(const char* name) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Artwork.h"
+#include "DemoMark.h"
 #include "FormTexts.h"
 #include "ProgramIcon.h"
 #include "SearchDialog.h"
@@ -72,8 +73,8 @@ void StyleStatusBox(QComboBox* box) {
 
 }  // namespace
 
-MainWindow::MainWindow(LampLink& lampLink, Dialogs dialogs, TherapyCatalogue catalogue,
-                       const DesktopBuses& buses, QWidget* parent)
+MainWindow::MainWindow(LampLink& lampLink, Edition edition, Dialogs dialogs,
+                       TherapyCatalogue catalogue, const DesktopBuses& buses, QWidget* parent)
     : QWidget(parent),
       Image1(new BackgroundImage(this)),
       lbh(new ListBox(this)),
@@ -91,7 +92,7 @@ MainWindow::MainWindow(LampLink& lampLink, Dialogs dialogs, TherapyCatalogue cat
       Timer1(new QTimer(this)),
       Timer2(new QTimer(this)),
       dialogs_(dialogs.confirmNotice ? std::move(dialogs) : ModalDialogs(this)) {
-    LayOutControls();
+    LayOutControls(edition);
     form_ = std::make_unique<TForm1>(static_cast<FormFrontEnd&>(*this), lampLink, catalogue);
     TForm1& form = *form_;
     desktop_ = std::make_unique<DesktopSession>(buses, QGuiApplication::desktopFileName(),
@@ -109,10 +110,13 @@ MainWindow::~MainWindow() {
     Timer2->disconnect(this);
 }
 
-void MainWindow::LayOutControls() {
+void MainWindow::LayOutControls(Edition edition) {
     const WindowLayout& window = MainWindowLayout();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(FromCoreText(window.title));
+    setWindowTitle(FromCoreText(WindowTitle(edition)));
+    if (edition == Edition::Demo) {
+        new DemoMark(this);
+    }
     setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -13,6 +13,7 @@
 #include "DesktopSession.h"
 #include "Dialogs.h"
 #include "FormFrontEnd.h"
+#include "FormTexts.h"
 #include "HotSpot.h"
 #include "LampLink.h"
 #include "ListBox.h"
@@ -27,11 +28,12 @@ class MainWindow : public QWidget, private FormFrontEnd {
     Q_OBJECT
 
   public:
-    // The window shows `lampLink` and drives the lamp through it. `dialogs` left empty shows real
-    // modal boxes. The desktop is told of the treatment over `buses`, for the desktop entry of
+    // The window shows `lampLink` and drives the lamp through it; the demo's `edition` has its
+    // title and the mark that no lamp is driven. `dialogs` left empty shows real modal boxes. The
+    // desktop is told of the treatment over `buses`, for the desktop entry of
     // QGuiApplication::desktopFileName().
-    explicit MainWindow(LampLink& lampLink, Dialogs dialogs = {},
-                        TherapyCatalogue catalogue = ShippedCatalogue(),
+    explicit MainWindow(LampLink& lampLink, Edition edition = Edition::Program,
+                        Dialogs dialogs = {}, TherapyCatalogue catalogue = ShippedCatalogue(),
                         const DesktopBuses& buses = DesktopBuses::OfThisSession(),
                         QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -44,7 +46,7 @@ class MainWindow : public QWidget, private FormFrontEnd {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void LayOutControls();
+    void LayOutControls(Edition edition);
     void WireEvents();
     void WireList(ControlId id);
     void WireHotSpot(ControlId id);

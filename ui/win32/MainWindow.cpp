@@ -52,10 +52,9 @@ void RegisterWindowClass(HINSTANCE instance) {
 }
 
 // The window without its controls; the messages of its making need nothing of ours.
-HWND CreateFrame(HINSTANCE instance, bool demo) {
+HWND CreateFrame(HINSTANCE instance, Edition edition) {
     RegisterWindowClass(instance);
-    const std::wstring title =
-        WideFromCoreText(demo ? DemoWindowTitle() : std::string(MainWindowLayout().title));
+    const std::wstring title = WideFromCoreText(WindowTitle(edition));
     return CreateWindowExW(0, FARB_WINDOW_CLASS, title.c_str(), kWindowStyle, CW_USEDEFAULT,
                            CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
 }
@@ -86,9 +85,9 @@ ControlClass ClassOf(const ControlLayout& entry) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, LampLink& lampLink, bool demo)
+MainWindow::MainWindow(HINSTANCE instance, LampLink& lampLink, Edition edition)
     : instance_(instance),
-      window_(CreateFrame(instance, demo)),
+      window_(CreateFrame(instance, edition)),
       dpi_(WindowDpi(window_)),
       fonts_(WideFromCoreText(MainWindowLayout().fontFamily), dpi_),
       listBrush_(CreateSolidBrush(ColourOf(Control(ControlId::lbh).background))),
@@ -96,7 +95,7 @@ MainWindow::MainWindow(HINSTANCE instance, LampLink& lampLink, bool demo)
       shortcuts_(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_SHORTCUTS))) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     taskbar_ = std::make_unique<TaskbarProgress>(window_);
-    if (demo) {
+    if (edition == Edition::Demo) {
         artwork_.ShowDemoMark();
     }
     artwork_.Render(instance_, dpi_);

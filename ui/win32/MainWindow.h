@@ -12,6 +12,7 @@
 #include "ControlTable.h"
 #include "FontCache.h"
 #include "FormFrontEnd.h"
+#include "FormTexts.h"
 #include "LampLink.h"
 #include "TaskbarProgress.h"
 #include "ToolTips.h"
@@ -28,9 +29,9 @@ inline COLORREF ColourOf(Rgb rgb) {
 // nothing itself.
 class MainWindow : public FormFrontEnd {
   public:
-    // The window shows `lampLink` and drives the lamp through it. `demo`: the demo's title and
-    // the mark that no lamp is driven.
-    MainWindow(HINSTANCE instance, LampLink& lampLink, bool demo = false);
+    // The window shows `lampLink` and drives the lamp through it; the demo's `edition` has its
+    // title and the mark that no lamp is driven.
+    MainWindow(HINSTANCE instance, LampLink& lampLink, Edition edition = Edition::Program);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;

@@ -3,7 +3,6 @@
 #include <QScreen>
 
 #include "CoreText.h"
-#include "DemoMark.h"
 #include "EndSignals.h"
 #include "FormTexts.h"
 #include "German.h"
@@ -51,10 +50,8 @@ int main(int argc, char* argv[]) {
     farb::VirtualLamp lamp(driver);
 
     farb::LampLink lampLink(driver, {.sleep = farb::SleepOnThisThread});
-    farb::qt::MainWindow Form1(lampLink);
     // Beside the real program the demo must never pass for it.
-    Form1.setWindowTitle(farb::qt::FromCoreText(farb::DemoWindowTitle()));
-    new farb::qt::DemoMark(&Form1);
+    farb::qt::MainWindow Form1(lampLink, farb::Edition::Demo);
     farb::qt::TForm2 Form2;
     farb::qt::VirtualLampWindow lampWindow(lamp);
     lampWindow.setWindowIcon(farb::qt::ProgramIcon());

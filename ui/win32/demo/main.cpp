@@ -66,7 +66,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     farb::VirtualLamp lamp(driver);
 
     farb::LampLink lampLink(driver, {.sleep = farb::SleepOnThisThread});
-    farb::MainWindow Form1(instance, lampLink, true);
+    farb::MainWindow Form1(instance, lampLink, farb::Edition::Demo);
     farb::VirtualLampWindow lampWindow(instance, lamp);
     PlaceSideBySide(Form1.Handle(), lampWindow.Handle());
     ShowWindow(lampWindow.Handle(), SW_SHOWNOACTIVATE);
