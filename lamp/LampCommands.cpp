@@ -9,11 +9,11 @@
 namespace farb {
 
 LampCommands::LampCommands(DriverLink& link, LampDiscovery& discovery, Sleep sleep,
-                           PollTimerSwitch pollTimer)
+                           ExchangeListener onTextExchange)
     : link_(link),
       discovery_(discovery),
       sleep_(std::move(sleep)),
-      pollTimer_(std::move(pollTimer)) {}
+      onTextExchange_(std::move(onTextExchange)) {}
 
 void LampCommands::SetLampColour(ColourCode code) {
     discovery_.ScanForLamp();
@@ -60,12 +60,12 @@ void LampCommands::SendBinaryColour(ColourCode code) {
 }
 
 std::optional<std::string> LampCommands::TextExchange(std::string_view command) {
-    SwitchPollTimer(false);
+    TellExchange(true);
     std::optional<std::string> answer;
     if (link_.Open_USB_Device_By_Serial_Number(discovery_.LampSerial()) == FT_OK) {
         answer = ExchangeOnOpenLamp(command);
     }
-    SwitchPollTimer(true);
+    TellExchange(false);
     return answer;
 }
 
@@ -95,9 +95,9 @@ std::optional<std::string> LampCommands::ExchangeOnOpenLamp(std::string_view com
     return answer;
 }
 
-void LampCommands::SwitchPollTimer(bool on) {
-    if (pollTimer_) {
-        pollTimer_(on);
+void LampCommands::TellExchange(bool underway) {
+    if (onTextExchange_) {
+        onTextExchange_(underway);
     }
 }
 

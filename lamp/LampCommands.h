@@ -19,7 +19,8 @@ namespace farb {
 class LampCommands {
   public:
     using Sleep = std::function<void(std::chrono::milliseconds)>;
-    using PollTimerSwitch = std::function<void(bool on)>;
+    // Told when a text exchange begins (true) and when it is over (false).
+    using ExchangeListener = std::function<void(bool underway)>;
 
     static constexpr std::uint32_t kBinaryBaudRate = 9600;
     static constexpr std::uint32_t kTextBaudRate = 115200;
@@ -30,7 +31,7 @@ class LampCommands {
     static constexpr std::uint32_t kAnswerReadCount = 20;
 
     LampCommands(DriverLink& link, LampDiscovery& discovery, Sleep sleep,
-                 PollTimerSwitch pollTimer);
+                 ExchangeListener onTextExchange);
 
     void SetLampColour(ColourCode code);
     void LampOff();
@@ -44,12 +45,12 @@ class LampCommands {
     // Nothing when the lamp could not be opened or the write or the read failed.
     std::optional<std::string> TextExchange(std::string_view command);
     std::optional<std::string> ExchangeOnOpenLamp(std::string_view command);
-    void SwitchPollTimer(bool on);
+    void TellExchange(bool underway);
 
     DriverLink& link_;
     LampDiscovery& discovery_;
     Sleep sleep_;
-    PollTimerSwitch pollTimer_;
+    ExchangeListener onTextExchange_;
 };
 
 }  // namespace farb

@@ -7,8 +7,8 @@
 
 namespace farb {
 
-LampDiscovery::LampDiscovery(DriverLink& link, StatusItemListener onStatusItem)
-    : link_(link), onStatusItem_(std::move(onStatusItem)) {}
+LampDiscovery::LampDiscovery(DriverLink& link, ScanListener onScan)
+    : link_(link), onScan_(std::move(onScan)) {}
 
 void LampDiscovery::ScanForLamp() {
     link_.SetErrorReportEnabled(false);
@@ -20,14 +20,12 @@ void LampDiscovery::ScanForLamp() {
     } catch (const std::exception&) {
         // A failure in the middle of a scan ends it; what it found so far stands.
     }
-    if (found_) {
-        statusItem_ = lampProtocol_ + 1;
-    } else {
-        statusItem_ = kStatusItemNoConnection;
+    if (!found_) {
         lampProtocol_ = kProtocolUndetermined;
     }
-    if (onStatusItem_) {
-        onStatusItem_(statusItem_);
+    scanned_ = true;
+    if (onScan_) {
+        onScan_({.found = found_, .protocol = lampProtocol_});
     }
 }
 

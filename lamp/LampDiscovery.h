@@ -9,18 +9,21 @@
 
 namespace farb {
 
-// The item of the connection status box a scan selects: none before the first scan, item 0
-// without a lamp, and LampProtocol + 1 with one.
-inline constexpr int kStatusItemNotSelected = -1;
-inline constexpr int kStatusItemNoConnection = 0;
+// What one scan found: whether a lamp is there, and its command set as far as it is known.
+struct LampScan {
+    bool found = false;
+    int protocol = kProtocolUndetermined;
+
+    friend bool operator==(const LampScan&, const LampScan&) = default;
+};
 
 // Finds the lamp among the driver's devices by its description and keeps its serial number and
-// command set; tells the status box which item to select after every scan.
+// command set; tells its listener what every scan found.
 class LampDiscovery {
   public:
-    using StatusItemListener = std::function<void(int statusItem)>;
+    using ScanListener = std::function<void(const LampScan& scan)>;
 
-    LampDiscovery(DriverLink& link, StatusItemListener onStatusItem);
+    LampDiscovery(DriverLink& link, ScanListener onScan);
 
     void ScanForLamp();
 
@@ -28,7 +31,8 @@ class LampDiscovery {
     int LampProtocol() const { return lampProtocol_; }
     void SetLampProtocol(int protocol) { lampProtocol_ = protocol; }
     bool Found() const { return found_; }
-    int StatusItem() const { return statusItem_; }
+    // False until the first scan.
+    bool Scanned() const { return scanned_; }
 
   private:
     using DescriptionRule = bool (*)(std::string_view description);
@@ -38,11 +42,11 @@ class LampDiscovery {
     void RunPasses();
 
     DriverLink& link_;
-    StatusItemListener onStatusItem_;
+    ScanListener onScan_;
     std::string lampSerial_;
     int lampProtocol_ = kProtocolUndetermined;
     bool found_ = false;
-    int statusItem_ = kStatusItemNotSelected;
+    bool scanned_ = false;
 };
 
 }  // namespace farb

@@ -61,8 +61,8 @@ int ShowWindowAndExit(bool farbprogramm, int argc, char** argv) {
     }
     farb::qt::InstallGermanTranslations(application);
     const auto driver = farb::CreateSystemDriver();
-    const auto noWait = [](std::chrono::milliseconds) {};
-    farb::qt::MainWindow form(*driver, noWait, SilentDialogs());
+    farb::LampLink lampLink(*driver, {});
+    farb::qt::MainWindow form(lampLink, farb::Edition::Program, SilentDialogs());
     return ReportShown(form);
 }
 
@@ -181,9 +181,10 @@ int MeasureCountdown(int argc, char** argv) {
             colourWrites.push_back(Clock::now());
         }
     });
-    farb::qt::MainWindow form(
-        driver, [](std::chrono::milliseconds wait) { std::this_thread::sleep_for(wait); },
-        SilentDialogs());
+    farb::LampLink lampLink(driver, {.sleep = [](std::chrono::milliseconds wait) {
+                                std::this_thread::sleep_for(wait);
+                            }});
+    farb::qt::MainWindow form(lampLink, farb::Edition::Program, SilentDialogs());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         return 1;

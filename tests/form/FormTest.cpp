@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "ListRules.h"
 #include "NoDriver.h"
 #include "RecordingFrontEnd.h"
+#include "ScreenText.h"
 #include "SimulatedDriver.h"
 #include "SingleStart.h"
 #include "Unit1.h"
@@ -25,8 +27,6 @@ constexpr std::string_view kFaultyCatalogue[] = {
 
 constexpr KeyStroke kDown{40, ListMove::Down, 0};
 
-void NoWait(std::chrono::milliseconds) {}
-
 std::vector<std::uint8_t> Bytes(std::string_view text) {
     return {text.begin(), text.end()};
 }
@@ -35,7 +35,7 @@ class FormTest : public ::testing::Test {
   protected:
     explicit FormTest(TherapyCatalogue catalogue = ShippedCatalogue())
         : lamp_(driver_.Plug("TTL232R", "FT1", LampKind::BinaryLamp)),
-          form_(frontEnd_, driver_, NoWait, catalogue) {}
+          form_(frontEnd_, lampLink_, catalogue) {}
 
     const std::string& Text(ControlId control) { return frontEnd_.texts[control]; }
     std::vector<std::uint8_t> LampBytes() const { return driver_.BytesReceivedBy(lamp_); }
@@ -50,6 +50,7 @@ class FormTest : public ::testing::Test {
 
     SimulatedDriver driver_;
     int lamp_;
+    LampLink lampLink_{driver_, {}};
     RecordingFrontEnd frontEnd_;
     TForm1 form_;
 };
@@ -205,7 +206,8 @@ TEST_F(FormTest, KeysThatMoveNoSelectionRunNoOperationInAnyState) {
         SimulatedDriver driver;
         const int lamp = driver.Plug("TTL232R", "FT1", LampKind::BinaryLamp);
         RecordingFrontEnd frontEnd;
-        TForm1 form(frontEnd, driver, [](std::chrono::milliseconds) {});
+        LampLink lampLink{driver, {}};
+        TForm1 form(frontEnd, lampLink);
         setup.reach(form);
         const auto state = form.Treatment().State();
         const RecordingFrontEnd before = frontEnd;
@@ -376,7 +378,8 @@ TEST(FormSearch, ChoosingAFoundProgrammeDoesWhatTheTwoClicksDo) {
         SimulatedDriver driver;
         int lamp = driver.Plug("TTL232R", "FT1", LampKind::BinaryLamp);
         RecordingFrontEnd frontEnd;
-        TForm1 form{frontEnd, driver, [](std::chrono::milliseconds) {}};
+        LampLink lampLink{driver, {}};
+        TForm1 form{frontEnd, lampLink};
     };
     Window searched, clicked;
     for (Window* window : {&searched, &clicked}) {
@@ -405,7 +408,8 @@ TEST(FormSearch, ChoosingAFoundProgrammeDoesWhatTheTwoClicksDo) {
 TEST(FormSearch, TheMagnifierAndCtrlFOpenTheSearchAndACancelChangesNothing) {
     SimulatedDriver driver;
     RecordingFrontEnd frontEnd;
-    TForm1 form(frontEnd, driver, [](std::chrono::milliseconds) {});
+    LampLink lampLink{driver, {}};
+    TForm1 form(frontEnd, lampLink);
     EXPECT_EQ(frontEnd.tips[ControlId::Shape4], "Programm suchen (Strg+F)");
     form.MouseDown(ControlId::Shape4, MouseButton::Right);
     EXPECT_EQ(frontEnd.searches, 0);
@@ -425,7 +429,8 @@ TEST(FormSearch, TheMagnifierAndCtrlFOpenTheSearchAndACancelChangesNothing) {
 TEST(FormSearch, ListsEveryProgrammeForNothingTypedAndNoneForANameNotThere) {
     SimulatedDriver driver;
     RecordingFrontEnd frontEnd;
-    TForm1 form(frontEnd, driver, [](std::chrono::milliseconds) {});
+    LampLink lampLink{driver, {}};
+    TForm1 form(frontEnd, lampLink);
     const std::vector<FoundProgramme> all = form.FindProgrammes("");
     ASSERT_EQ(all.size(), 198u);
     EXPECT_EQ(all.front().text, "Adipositas (Fettsucht \x97 Allgemeine Krankheiten");
@@ -477,7 +482,8 @@ TEST_F(FormTest, TheCountdownTooltipTellsTheColourNowAndNext) {
 TEST(FormWithoutDriver, TheStatusBoxSaysTheDriverIsMissing) {
     NoDriver driver;
     RecordingFrontEnd frontEnd;
-    TForm1 form(frontEnd, driver, [](std::chrono::milliseconds) {});
+    LampLink lampLink{driver, {}};
+    TForm1 form(frontEnd, lampLink);
     form.FormActivate();
     EXPECT_EQ(frontEnd.selection[ControlId::ComboBox1], 0);
     EXPECT_NE(frontEnd.tips[ControlId::ComboBox1].find("D2XX-Treiber (ftd2xx.dll)"),
@@ -633,6 +639,142 @@ TEST(SingleStart, ASecondStartIsToldKnocksAndEnds) {
     EXPECT_EQ(taken.knocks, 1);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].substr(0, 30), "Farbprogramm: Das Farbprogramm");
+}
+
+}  // namespace
+}  // namespace farb
+
+namespace farb {
+namespace {
+
+// The status box shows what discovery found: "USB" while the lamp's command set is unknown, the
+// third item once a text lamp has answered, and "keine Verbindung" once it is gone. A text
+// exchange holds the poll timer off and starts it afresh.
+TEST(FormLampStatus, TheStatusBoxFollowsTheLampAndAnExchangeRestartsThePoll) {
+    SimulatedDriver driver;
+    const int lamp = driver.Plug("Luma-Glanz", "L1", LampKind::TextLamp);
+    std::vector<bool> pollTimer;
+    struct PollRecorder : RecordingFrontEnd {
+        std::vector<bool>* record;
+        void SetTimer(TimerId timer, bool on) override {
+            RecordingFrontEnd::SetTimer(timer, on);
+            if (timer == TimerId::Timer2) {
+                record->push_back(on);
+            }
+        }
+    } frontEnd;
+    frontEnd.record = &pollTimer;
+    LampLink lampLink{driver, {}};
+    TForm1 form(frontEnd, lampLink);
+
+    form.FormActivate();
+    EXPECT_EQ(frontEnd.selection[ControlId::ComboBox1], 1);
+    form.lbgMouseDown(MouseButton::Left, 0);  // the version query, then the colour
+    form.Timer2Timer();
+    EXPECT_EQ(frontEnd.selection[ControlId::ComboBox1], 3);
+    // On at creation; off and on around the version query and around the colour command.
+    EXPECT_EQ(pollTimer, (std::vector<bool>{true, false, true, false, true}));
+
+    driver.Unplug(lamp);
+    form.Timer2Timer();
+    EXPECT_EQ(frontEnd.selection[ControlId::ComboBox1], 0);
+}
+
+TEST_F(FormTest, AfterTheCloseNothingReachesTheWindowOrTheLamp) {
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    form_.Shape1MouseDown(MouseButton::Left);
+    form_.Timer1Timer();
+    form_.FormClose();
+    EXPECT_FALSE(frontEnd_.timers[TimerId::Timer1]);
+    EXPECT_FALSE(frontEnd_.timers[TimerId::Timer2]);
+    EXPECT_FALSE(form_.TimerOn(TimerId::Timer2));
+    const std::size_t calls = driver_.Calls().size();
+    const auto texts = frontEnd_.texts;
+    const auto items = frontEnd_.items;
+    const auto selection = frontEnd_.selection;
+    const auto timers = frontEnd_.timers;
+    const auto tips = frontEnd_.tips;
+    const auto awake = frontEnd_.awake;
+    const auto progress = frontEnd_.progress;
+    frontEnd_.searchChoose = [] { return 0; };
+
+    form_.FormClose();
+    form_.Timer1Timer();
+    form_.Timer2Timer();
+    form_.SystemSuspend();
+    form_.FormActivate();
+    form_.KeyDown(ControlId::lbg, kDown);
+    form_.KeyUp(ControlId::lbg, kDown.code);
+    form_.MouseDown(ControlId::lbh, MouseButton::Left, 2);
+    form_.MouseDown(ControlId::Shape1, MouseButton::Left);
+    form_.MouseDown(ControlId::Shape2, MouseButton::Left);
+    form_.MouseDown(ControlId::Shape3, MouseButton::Left);
+    form_.MouseDown(ControlId::Shape4, MouseButton::Left);
+    form_.SearchShortcut();
+    form_.MouseMove(ControlId::Shape1);
+    form_.MouseMove(ControlId::Image1, 10, 10);
+
+    EXPECT_EQ(driver_.Calls().size(), calls);
+    EXPECT_EQ(frontEnd_.texts, texts);
+    EXPECT_EQ(frontEnd_.items, items);
+    EXPECT_EQ(frontEnd_.selection, selection);
+    EXPECT_EQ(frontEnd_.timers, timers);
+    EXPECT_EQ(frontEnd_.tips, tips);
+    EXPECT_EQ(frontEnd_.awake, awake);
+    EXPECT_EQ(frontEnd_.progress, progress);
+    EXPECT_EQ(frontEnd_.notices, 0);
+    EXPECT_EQ(frontEnd_.searches, 0);
+    EXPECT_FALSE(frontEnd_.Visible(ControlId::LStart));
+    EXPECT_TRUE(frontEnd_.errors.empty());
+}
+
+}  // namespace
+}  // namespace farb
+
+namespace farb {
+namespace {
+
+// Both front ends hand the search what was typed through FromUtf16.
+TEST(ScreenText, TypedTextComesBackAsTheCoreBytesAndTheRestMatchesNothing) {
+    std::string everyByte;
+    for (int byte = 0; byte < 0x100; ++byte) {
+        everyByte += static_cast<char>(byte);
+    }
+    EXPECT_EQ(FromUtf16(ToUtf16(everyByte)), everyByte);
+    EXPECT_EQ(FromUtf16(u"Migr\u00E4ne \u2014 \u20AC"), "Migr\xE4ne \x97 \x80");
+
+    // Beyond the code page: a macron, a C1 control that stands for a byte's euro sign, and the
+    // half of a character beyond the plane.
+    const std::string foreign = FromUtf16(u"\u0101\u0080\xD83D");
+    EXPECT_EQ(foreign, std::string(3, kNotInCatalogue));
+    for (const CatalogueLine& line : ShippedCatalogue()) {
+        EXPECT_EQ(std::string_view(line).find(kNotInCatalogue), std::string_view::npos) << line;
+    }
+    SimulatedDriver driver;
+    LampLink lampLink{driver, {}};
+    RecordingFrontEnd frontEnd;
+    TForm1 form(frontEnd, lampLink);
+    EXPECT_TRUE(form.FindProgrammes(FromUtf16(u"Migr\u0101ne")).empty());
+    EXPECT_TRUE(form.FindProgrammes(FromUtf16(u"\u0101")).empty());
+    EXPECT_FALSE(form.FindProgrammes(FromUtf16(u"Migr\u00E4ne")).empty());
+}
+
+}  // namespace
+}  // namespace farb
+
+namespace farb {
+namespace {
+
+TEST(ControlTable, TheFocusChainHoldsEveryFocusableControlInTabOrder) {
+    const std::vector<ControlId> chain = FocusChain();
+    ASSERT_FALSE(chain.empty());
+    EXPECT_EQ(chain.front(), FirstInFocusOrder());
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        EXPECT_LT(Control(chain[i - 1]).focusOrder, Control(chain[i]).focusOrder);
+    }
+    const auto focusable = std::ranges::count_if(
+        Controls(), [](const ControlLayout& entry) { return entry.focusOrder > 0; });
+    EXPECT_EQ(std::ssize(chain), focusable);
 }
 
 }  // namespace

@@ -89,16 +89,14 @@ void RunTreatment(const std::vector<std::string_view>& lines) {
     testing::RecordingLamp lamp;
     auto control = std::make_unique<TreatmentControl>(lines, view, timer, lamp);
     for (int category = -1; category < kCategoriesTried; ++category) {
-        view.selectedCategory = category;
         try {
-            control->SelectCategory();
+            control->SelectCategory(category);
         } catch (const ConversionError&) {
             // The list ends with the faulty programme, which has no row; choosing it is ignored.
         }
         const int programmes = std::min<int>(view.programList.size(), kProgrammesTried);
         for (int row = 0; row < programmes; ++row) {
-            view.selectedProgram = row;
-            control->SelectProgram();
+            control->SelectProgram(row);
             control->StartTreatment();
             for (int tick = 0; tick < kTicksTried; ++tick) {
                 const std::int64_t before = control->RemainingSeconds();

@@ -41,13 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                    Check(!discoveryRan, "no driver dialog once discovery has run");
                                    Check(!text.empty(), "a dialog has a text");
                                },
-                           .onStatusItem =
-                               [](int item) {
-                                   Check(
-                                       item >= kStatusItemNoConnection && item <= kProtocolText + 1,
-                                       "the status box gets one of its items");
+                           .onScan =
+                               [](const LampScan& scan) {
+                                   Check(scan.protocol >= kProtocolUndetermined &&
+                                             scan.protocol <= kProtocolText,
+                                         "a scan reports one of the command sets");
+                                   Check(scan.found || scan.protocol == kProtocolUndetermined,
+                                         "no command set without a lamp");
                                },
-                           .pollTimer = [&](bool on) { pollTimerOn = on; }});
+                           .onTextExchange = [&](bool underway) { pollTimerOn = !underway; }});
     DriverLink& link = lamp.link;
     LampDiscovery& discovery = lamp.discovery;
     LampCommands& commands = lamp.commands;

@@ -93,7 +93,7 @@ TEST(FaultInjectionTest, LampPulledOutDuringAnExchangeIsClosedAndFoundAgainWhenB
 
     rig.driver.SetWriteListener({});
     rig.commands.SetLampColour(kColourRed);
-    EXPECT_EQ(rig.discovery.StatusItem(), 0);
+    EXPECT_FALSE(rig.discovery.Found());
 
     lamp = rig.driver.Plug(text);
     rig.commands.SetLampColour(kColourBlue);

@@ -19,30 +19,31 @@ class LampDiscoveryTest : public ::testing::Test {
 
 TEST_F(LampDiscoveryTest, NoDevicesMeansNoConnectionAndForgetsTheProtocolButNotTheSerial) {
     const int lamp = rig.driver.Plug("Luma-Glanz", "L1");
-    EXPECT_EQ(rig.discovery.StatusItem(), -1);
+    EXPECT_FALSE(rig.discovery.Scanned());
     rig.discovery.ScanForLamp();
     rig.discovery.SetLampProtocol(2);
 
     rig.driver.Unplug(lamp);
     rig.discovery.ScanForLamp();
 
-    EXPECT_EQ(rig.discovery.StatusItem(), kStatusItemNoConnection);
     EXPECT_FALSE(rig.discovery.Found());
     EXPECT_EQ(rig.discovery.LampProtocol(), 0);
     EXPECT_EQ(rig.discovery.LampSerial(), "L1");
-    EXPECT_THAT(rig.statusItems, ElementsAre(1, 0));
+    EXPECT_THAT(rig.scans,
+                ElementsAre(LampScan{.found = true, .protocol = kProtocolUndetermined},
+                            LampScan{.found = false, .protocol = kProtocolUndetermined}));
 }
 
 TEST_F(LampDiscoveryTest, LumaGlanzShowsItemOneUntilItsProtocolIsKnownThenItemThree) {
     rig.driver.Plug("Luma-Glanz", "L1");
     rig.discovery.ScanForLamp();
-    EXPECT_EQ(rig.discovery.StatusItem(), 1);
+    EXPECT_TRUE(rig.discovery.Found());
     EXPECT_EQ(rig.discovery.LampSerial(), "L1");
     EXPECT_EQ(rig.discovery.LampProtocol(), 0);
 
     rig.discovery.SetLampProtocol(2);
     rig.discovery.ScanForLamp();
-    EXPECT_EQ(rig.discovery.StatusItem(), 3);
+    EXPECT_EQ(rig.scans.back(), (LampScan{.found = true, .protocol = kProtocolText}));
 }
 
 TEST_F(LampDiscoveryTest, KzDescriptionsNeedTwentyTwoCharactersKzAndVAtTheThirteenth) {
@@ -76,7 +77,7 @@ TEST_F(LampDiscoveryTest, PlainCableIsTakenOnlyWithoutALampAndSpeaksBinary) {
     rig.discovery.ScanForLamp();
     EXPECT_EQ(rig.discovery.LampSerial(), "T1");
     EXPECT_EQ(rig.discovery.LampProtocol(), 1);
-    EXPECT_EQ(rig.discovery.StatusItem(), 2);
+    EXPECT_EQ(rig.scans.back(), (LampScan{.found = true, .protocol = kProtocolBinary}));
 
     LampRig both;
     both.driver.Plug("TTL232R", "T1");
@@ -157,12 +158,12 @@ TEST_F(LampDiscoveryTest, ExceptionEndsThePassesAndKeepsWhatWasFound) {
     ThrowingDriver driver;
     driver.Plug("Luma-Glanz", "L1");
     driver.Plug("Luma-Glanz", "L2");
-    int shownItem = -1;
-    LampLink lamp(driver, {.onStatusItem = [&](int item) { shownItem = item; }});
+    LampScan reported;
+    LampLink lamp(driver, {.onScan = [&](const LampScan& scan) { reported = scan; }});
 
     EXPECT_NO_THROW(lamp.discovery.ScanForLamp());
     EXPECT_EQ(lamp.discovery.LampSerial(), "L1");
-    EXPECT_EQ(shownItem, 1);
+    EXPECT_EQ(reported, (LampScan{.found = true, .protocol = kProtocolUndetermined}));
 }
 
 }  // namespace

@@ -11,22 +11,24 @@
 
 namespace farb::testing {
 
-// The lamp link wired to a simulated driver, with the error reporter, the status box, the sleep
-// and the poll timer all recorded in one timeline beside the driver calls.
+// The lamp link wired to a simulated driver, with the error reports and the scans recorded, and
+// the sleeps and text exchanges in one timeline beside the driver calls; an exchange is noted as
+// the window takes it, its poll timer off for the exchange and on again after it.
 class LampRig {
   public:
     SimulatedDriver driver;
     std::vector<std::string> reports;
-    std::vector<int> statusItems;
+    std::vector<LampScan> scans;
     LampLink lamp{
         driver,
         {.onDriverError = [this](const std::string& text) { reports.push_back(text); },
-         .onStatusItem = [this](int item) { statusItems.push_back(item); },
+         .onScan = [this](const LampScan& scan) { scans.push_back(scan); },
          .sleep =
              [this](std::chrono::milliseconds wait) {
                  Note("Sleep(" + std::to_string(wait.count()) + "ms)");
              },
-         .pollTimer = [this](bool on) { Note(on ? "PollTimer(on)" : "PollTimer(off)"); }}};
+         .onTextExchange =
+             [this](bool underway) { Note(underway ? "PollTimer(off)" : "PollTimer(on)"); }}};
     DriverLink& link = lamp.link;
     LampDiscovery& discovery = lamp.discovery;
     LampCommands& commands = lamp.commands;
@@ -51,7 +53,7 @@ class LampRig {
         driver.ClearRecord();
         events_.clear();
         reports.clear();
-        statusItems.clear();
+        scans.clear();
     }
 
     std::string Received(int deviceId) const {

@@ -66,7 +66,7 @@ TEST_F(LibFtdiDriverTest, DiscoveryShowsNoConnectionAndColourCommandsAreDropped)
     EXPECT_EQ(reports.size(), 1u);
 
     lamp.commands.SetLampColour(kColourGreen);
-    EXPECT_EQ(lamp.discovery.StatusItem(), kStatusItemNoConnection);
+    EXPECT_FALSE(lamp.discovery.Found());
     EXPECT_EQ(lamp.discovery.LampProtocol(), 0);
     EXPECT_EQ(lamp.link.Handle(), nullptr);
     EXPECT_EQ(reports.size(), 1u);

@@ -155,10 +155,8 @@ TEST(LibFtdiLampTest, TreatmentGoesOnAfterTheLampIsPulledOutAndPluggedBackIn) {
     const int id = rig.bus.Plug(LampKind::Text, {"Luma-Glanz", "LG0042"});
     const Bytes green = TextLine(TextColourCommand(kColourGreen));
 
-    view.selectedCategory = 0;
-    control.SelectCategory();
-    view.selectedProgram = 0;
-    control.SelectProgram();
+    control.SelectCategory(0);
+    control.SelectProgram(0);
     control.StartTreatment();
     rig.bus.Lamp(id).ClearRecord();
     control.Tick();
@@ -170,7 +168,7 @@ TEST(LibFtdiLampTest, TreatmentGoesOnAfterTheLampIsPulledOutAndPluggedBackIn) {
     control.Tick();
     EXPECT_THAT(rig.bus.Lamp(id).Requests(), IsEmpty());
     EXPECT_THAT(rig.bus.Lamp(id).Wire(), IsEmpty());
-    EXPECT_EQ(rig.discovery.StatusItem(), kStatusItemNoConnection);
+    EXPECT_FALSE(rig.discovery.Found());
     EXPECT_EQ(rig.bus.OpenDescriptors(id), 0);
 
     rig.bus.Replug(id);
@@ -191,7 +189,7 @@ TEST(LibFtdiLampTest, LampThatCannotBeOpenedGetsNothingAndTheLinkNamesTheCause) 
         WithoutFileAccessOverride asUser;
         rig.commands.SetLampColour(kColourGreen);
     }
-    EXPECT_GT(rig.discovery.StatusItem(), kStatusItemNoConnection);
+    EXPECT_TRUE(rig.discovery.Found());
     EXPECT_EQ(rig.link.LastOpenFailure(), OpenFailure::NoPermission);
     EXPECT_THAT(rig.bus.Lamp(denied).Requests(), IsEmpty());
     EXPECT_THAT(rig.bus.Lamp(denied).Wire(), IsEmpty());
@@ -262,7 +260,7 @@ TEST(LibFtdiLampTest, LampPulledOutInTheMiddleOfTheExchange) {
 
     rig.bus.Unplug(id);
     rig.commands.SetLampColour(kColourGreen);
-    EXPECT_EQ(rig.discovery.StatusItem(), kStatusItemNoConnection);
+    EXPECT_FALSE(rig.discovery.Found());
     EXPECT_EQ(rig.bus.Lamp(id).Heard(), TextLine("VER"));
 }
 

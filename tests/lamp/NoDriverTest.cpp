@@ -14,11 +14,11 @@ namespace {
 TEST(NoDriverTest, DiscoveryShowsNoConnectionAndNoColourOpensALampOrReports) {
     NoDriver driver;
     std::vector<std::string> reports;
-    std::vector<int> statusItems;
+    std::vector<LampScan> scans;
     int sleeps = 0;
     LampLink link(driver,
                   {.onDriverError = [&](const std::string& text) { reports.push_back(text); },
-                   .onStatusItem = [&](int item) { statusItems.push_back(item); },
+                   .onScan = [&](const LampScan& scan) { scans.push_back(scan); },
                    .sleep = [&](std::chrono::milliseconds) { ++sleeps; }});
 
     link.link.GetFTDeviceCount();
@@ -26,8 +26,7 @@ TEST(NoDriverTest, DiscoveryShowsNoConnectionAndNoColourOpensALampOrReports) {
     link.commands.SetLampColour(kColourGreen);
     link.commands.LampOff();
 
-    EXPECT_EQ(statusItems, (std::vector<int>{kStatusItemNoConnection, kStatusItemNoConnection,
-                                             kStatusItemNoConnection}));
+    EXPECT_EQ(scans, std::vector<LampScan>(3, LampScan{.found = false}));
     EXPECT_EQ(reports, std::vector<std::string>{});
     EXPECT_EQ(sleeps, 0);
     EXPECT_EQ(link.discovery.LampProtocol(), kProtocolUndetermined);

@@ -123,16 +123,21 @@ udev_test() {  # vendor product -> udevadm's output
 if ! unshare --mount true 2>/dev/null; then
     echo "NOTE: no mount namespace here; udev's reading and matching of the rule stay unproven"
 else
+    # udev 252 (Debian 12) says "ATTR '/sys/…/power/control' writing 'on'"; udev 257 (Debian 13)
+    # says "Running in test mode, skipping writing ATTR{/sys/…/power/control}="on"".
+    autosuspend_off="power/control' writing 'on'|power/control\}=\"on\""
     check_match() {  # expected vendor product
         local out complaints granted=no
         out=$(udev_test "$2" "$3")
         grep -qF 'Reading rules file: /etc/udev/rules.d/60-farbprogramm.rules' <<<"$out" ||
             fail "udevadm did not read the rule for '$3'"
         complaints=$(grep -E '60-farbprogramm\.rules:[0-9]+ ' <<<"$out" |
-            grep -vF "power/control' writing 'on'" || true)
+            grep -vE "$autosuspend_off" || true)
         [[ -z $complaints ]] || fail "udev complains about the rule: $complaints"
-        if grep -qE '^TAGS=.*:uaccess:' <<<"$out" && grep -qx 'ID_MM_DEVICE_IGNORE=1' <<<"$out" &&
-            grep -qF "power/control' writing 'on'" <<<"$out"; then
+        # udev 257 indents the device's properties by two spaces.
+        if grep -qE '^ *TAGS=.*:uaccess:' <<<"$out" &&
+            grep -qE '^ *ID_MM_DEVICE_IGNORE=1$' <<<"$out" &&
+            grep -qE "$autosuspend_off" <<<"$out"; then
             granted=yes
         fi
         [[ $granted == "$1" ]] || fail "udev rule for $2 '$3': granted $granted, expected $1"

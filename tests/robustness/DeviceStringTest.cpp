@@ -85,7 +85,7 @@ TEST(DeviceStringTest, HostileDescriptionsAndSerialsNeverOverflowAndOnlyLampsAre
         } else {
             EXPECT_THAT(rig.Received(device), IsEmpty());
         }
-        EXPECT_EQ(rig.discovery.StatusItem() == kStatusItemNoConnection, !strings.accepted);
+        EXPECT_EQ(rig.discovery.Found(), strings.accepted);
     }
 }
 

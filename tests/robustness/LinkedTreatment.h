@@ -16,10 +16,8 @@ struct LinkedTreatment {
 
     // The operator's clicks: category 0, programme `row`, Start.
     void StartProgramme(int row) {
-        view.selectedCategory = 0;
-        control.SelectCategory();
-        view.selectedProgram = row;
-        control.SelectProgram();
+        control.SelectCategory(0);
+        control.SelectProgram(row);
         control.StartTreatment();
     }
 

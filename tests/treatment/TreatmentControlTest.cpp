@@ -36,10 +36,7 @@ class TreatmentControlTest : public ::testing::Test {
   protected:
     TreatmentControlTest() : control(kLines, view, timer, lamp) { control.FillProgramList(0); }
 
-    void Choose(int programme) {
-        view.selectedProgram = programme;
-        control.SelectProgram();
-    }
+    void Choose(int programme) { control.SelectProgram(programme); }
     void Ticks(int count) {
         for (int i = 0; i < count; ++i) {
             control.Tick();
@@ -85,7 +82,7 @@ TEST_F(TreatmentControlTest, StateFollowsTheOperatorThroughEveryRowOfTheTable) {
     expect(Paused, "Pause");
     control.StopTreatment();
     expect(Ready, "Behandlungsdauer");
-    control.SelectCategory();
+    control.SelectCategory(0);
     expect(NothingChosen, "Bitte w\xE4hlen Sie");
 }
 
@@ -203,8 +200,7 @@ TEST_F(TreatmentControlTest, ChoosingAnotherCategoryWhileRunningStopsEverything)
     control.StartTreatment();
     Ticks(5);
 
-    view.selectedCategory = 1;
-    control.SelectCategory();
+    control.SelectCategory(1);
     EXPECT_FALSE(timer.on);
     EXPECT_EQ(view.timeText, "");
     EXPECT_EQ(view.statusText, "Bitte w\xE4hlen Sie");
@@ -225,7 +221,7 @@ TEST_F(TreatmentControlTest, OperationsBeforeAnyChoiceFollowTheStateTable) {
 }
 
 TEST_F(TreatmentControlTest, ProgrammeEventsWithoutASelectionAreIgnored) {
-    control.SelectProgram();
+    control.SelectProgram(-1);
     control.StopTreatment();
 
     EXPECT_TRUE(lamp.sent.empty());
@@ -247,16 +243,14 @@ TEST_F(TreatmentControlTest, StartWhileRunningChangesNothingButTheSchedule) {
 
 TEST_F(TreatmentControlTest, AFaultyMinutesFieldShowsThePartialListAndPropagates) {
     Choose(kAdipositas);
-    view.selectedCategory = kFaultyCategory;
     const std::string timeBefore = view.timeText;
 
-    EXPECT_THROW(control.SelectCategory(), ConversionError);
+    EXPECT_THROW(control.SelectCategory(kFaultyCategory), ConversionError);
     EXPECT_EQ(view.programList, (std::vector<std::string>{"Davor", "Kaputt"}))
         << "the list keeps the names up to and including the faulty programme";
     EXPECT_EQ(view.timeText, timeBefore) << "the rest of the operation does not run";
 
-    view.selectedProgram = 1;
-    control.SelectProgram();
+    control.SelectProgram(1);
     EXPECT_EQ(view.timeText, timeBefore) << "the faulty programme has no row to read";
 }
 

@@ -11,18 +11,11 @@ class FakeView : public TreatmentView {
   public:
     void SetTimeText(const std::string& text) override { timeText = text; }
     void SetStatusText(const std::string& text) override { statusText = text; }
-    int SelectedCategory() const override { return selectedCategory; }
-    int SelectedProgram() const override { return selectedProgram; }
-    void ShowProgramList(const std::vector<std::string>& names) override {
-        programList = names;
-        selectedProgram = -1;
-    }
+    void ShowProgramList(const std::vector<std::string>& names) override { programList = names; }
     void AskForAttention() override { ++attentionRequests; }
 
     std::string timeText;
     std::string statusText = "Bitte w\xE4hlen Sie";
-    int selectedCategory = 0;
-    int selectedProgram = -1;
     std::vector<std::string> programList;
     int attentionRequests = 0;
 };

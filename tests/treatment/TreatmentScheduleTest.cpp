@@ -67,8 +67,7 @@ TEST_F(ScheduleTest, AProgrammeBeyondTheScheduleIsCutAndThenSendsOff) {
     EXPECT_EQ(schedule[999], kColourRed);
     EXPECT_EQ(schedule[1000], kColourBlue);
 
-    view.selectedProgram = 3;
-    control.SelectProgram();
+    control.SelectProgram(3);
     EXPECT_EQ(view.timeText, "1600:00");
     control.StartTreatment();
     lamp.sent.clear();

@@ -135,6 +135,7 @@ class DesktopSessionTest : public QObject {
 
   private:
     SimulatedDriver driver;
+    std::unique_ptr<LampLink> lampLink;
     int lampId = 0;
     std::unique_ptr<MainWindow> form;
 
@@ -143,8 +144,10 @@ class DesktopSessionTest : public QObject {
                         [](const QString&, const QString& text) {
                             qFatal("unexpected error box: %s", qPrintable(text));
                         }};
-        form = std::make_unique<MainWindow>(
-            driver, [](std::chrono::milliseconds) {}, dialogs, catalogue);
+        form.reset();
+        // Each window gets the lamp link its program would build: a fresh one.
+        lampLink = std::make_unique<LampLink>(driver, LampLink::Hooks{});
+        form = std::make_unique<MainWindow>(*lampLink, Edition::Program, dialogs, catalogue);
     }
     void Choose(int programme) { form->Form().lbgMouseDown(MouseButton::Left, programme); }
     void Start() { form->Form().Shape1MouseDown(MouseButton::Left); }

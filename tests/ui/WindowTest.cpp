@@ -70,6 +70,7 @@ class WindowTest : public QObject {
 
   private:
     SimulatedDriver driver;
+    std::unique_ptr<LampLink> lampLink;
     std::unique_ptr<MainWindow> form;
     int notices = 0;
     bool answerNotice = true;
@@ -82,8 +83,11 @@ class WindowTest : public QObject {
                             return answerNotice;
                         },
                         [this](const QString&, const QString& text) { errors << text; }};
-        form = std::make_unique<MainWindow>(
-            driver, [](std::chrono::milliseconds) {}, dialogs, catalogue, DesktopBuses::None());
+        form.reset();
+        // Each window gets the lamp link its program would build: a fresh one.
+        lampLink = std::make_unique<LampLink>(driver, LampLink::Hooks{});
+        form = std::make_unique<MainWindow>(*lampLink, Edition::Program, dialogs, catalogue,
+                                            DesktopBuses::None());
     }
     template <class T>
     T* Control(const char* name) {

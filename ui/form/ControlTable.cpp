@@ -158,6 +158,21 @@ ControlId FirstInFocusOrder() {
     return std::ranges::find(kControls, 1, &ControlLayout::focusOrder)->id;
 }
 
+std::vector<ControlId> FocusChain() {
+    std::vector<const ControlLayout*> focusable;
+    for (const ControlLayout& entry : kControls) {
+        if (entry.focusOrder > 0) {
+            focusable.push_back(&entry);
+        }
+    }
+    std::ranges::sort(focusable, {}, &ControlLayout::focusOrder);
+    std::vector<ControlId> chain;
+    for (const ControlLayout* entry : focusable) {
+        chain.push_back(entry->id);
+    }
+    return chain;
+}
+
 int ScaledToDpi(int designPixels, int dpi) {
     // Rounded to the nearest pixel, halves away from zero, as MulDiv does.
     const long long scaled = static_cast<long long>(designPixels) * dpi;

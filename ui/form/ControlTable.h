@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace farb {
 
@@ -95,6 +96,8 @@ const MarkLayout& DemoMarkLayout();
 const ControlLayout& Control(ControlId id);
 // The control with the keyboard focus when the window opens: the first in the focus order.
 ControlId FirstInFocusOrder();
+// The controls that take the keyboard focus, in Tab order.
+std::vector<ControlId> FocusChain();
 
 // The table is designed for 96 dpi; at another resolution the whole layout, its fonts and the
 // artwork grow by dpi / 96, so the controls stay over the picture.

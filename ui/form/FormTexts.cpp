@@ -4,6 +4,10 @@
 
 namespace farb {
 
+std::string WindowTitle(Edition edition) {
+    return edition == Edition::Demo ? DemoWindowTitle() : std::string(kWindowTitle);
+}
+
 std::string DemoWindowTitle() {
     return std::string(MainWindowLayout().title) + std::string(kDemoTitleSuffix);
 }

@@ -28,6 +28,10 @@ inline constexpr std::string_view kDemoMarkText = "DEMO \xB7 virtuelle Lampe";
 // The main window's title followed by kDemoTitleSuffix.
 std::string DemoWindowTitle();
 
+// The program drives the lamp; the demo drives a virtual one, and both windows say which.
+enum class Edition { Program, Demo };
+std::string WindowTitle(Edition edition);
+
 // The dialog that finds a programme by name across all headings.
 inline constexpr std::string_view kSearchTitle = "Programm suchen";
 inline constexpr std::string_view kSearchHint = "Programm suchen (Strg+F)";

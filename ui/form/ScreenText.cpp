@@ -1,5 +1,8 @@
 #include "ScreenText.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace farb {
 namespace {
 
@@ -20,6 +23,22 @@ std::u16string ToUtf16(std::string_view text) {
         wide += byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t{byte};
     }
     return wide;
+}
+
+std::string FromUtf16(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (const char16_t unit : text) {
+        const auto* high = std::ranges::find(kWindows1252High, unit);
+        if (high != std::end(kWindows1252High)) {
+            bytes += static_cast<char>(0x80 + (high - std::begin(kWindows1252High)));
+        } else if (unit <= 0xFF && (unit < 0x80 || unit >= 0xA0)) {
+            bytes += static_cast<char>(unit);
+        } else {
+            bytes += kNotInCatalogue;
+        }
+    }
+    return bytes;
 }
 
 }  // namespace farb

@@ -10,4 +10,11 @@ namespace farb {
 // UTF-16, converted here and nowhere else.
 std::u16string ToUtf16(std::string_view text);
 
+// What the operator typed, back in the core's bytes: each unit ToUtf16 makes of a byte becomes
+// that byte again; any other becomes kNotInCatalogue, so that it matches no programme.
+std::string FromUtf16(std::u16string_view text);
+
+// DEL, which no line of the catalogue holds.
+inline constexpr char kNotInCatalogue = '\x7F';
+
 }  // namespace farb

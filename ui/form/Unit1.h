@@ -1,21 +1,22 @@
 #pragma once
 
-#include <exception>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ChoiceList.h"
 #include "CommandsLamp.h"
 #include "ControlTable.h"
 #include "FormFrontEnd.h"
 #include "FormInput.h"
-#include "FtDriver.h"
+#include "HoverLabels.h"
 #include "LampLink.h"
+#include "LampStatus.h"
 #include "ProgrammeFinder.h"
 #include "TherapyCatalogue.h"
 #include "TreatmentControl.h"
+#include "TreatmentSignals.h"
 
 namespace farb {
 
@@ -24,8 +25,9 @@ namespace farb {
 // form asks through its FormFrontEnd.
 class TForm1 {
   public:
-    // Runs the window-creation steps through `frontEnd`, whose controls must exist.
-    TForm1(FormFrontEnd& frontEnd, FtDriver& driver, LampCommands::Sleep sleep,
+    // Runs the window-creation steps through `frontEnd`, whose controls must exist, and shows
+    // what `lampLink` reports from now on.
+    TForm1(FormFrontEnd& frontEnd, LampLink& lampLink,
            TherapyCatalogue catalogue = ShippedCatalogue());
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
@@ -43,7 +45,8 @@ class TForm1 {
     void KeyUp(ControlId control, int keyCode, bool repeated = false);
     void Exit(ControlId control);
 
-    // The window is closing.
+    // The window is closing: a treatment leaves the lamp dark and both timers stop. It happens
+    // once; afterwards every event, a second close included, changes nothing.
     void FormClose();
     void Timer1Timer();
     void Timer2Timer();
@@ -51,10 +54,8 @@ class TForm1 {
     // `item` is the item under the pointer, -1 beside the items.
     void lbhMouseDown(MouseButton button, int item);
     void lbgMouseDown(MouseButton button, int item);
-    // A key's press records its move and character; its release, matched by code, moves the
-    // selection and, when it moved, runs the list's operation. A key pressed elsewhere (Tab from
-    // the previous control) or one that moves nothing (Space, Enter, Down on the last item)
-    // changes nothing. Auto-repeated presses and releases are not sent.
+    // A key's release that moved the selection runs the list's operation (ChoiceList::KeyUp).
+    // Auto-repeated presses and releases are not sent.
     void lbhKeyDown(const KeyStroke& key);
     void lbgKeyDown(const KeyStroke& key);
     void lbhKeyUp(int keyCode);
@@ -91,21 +92,11 @@ class TForm1 {
     const TreatmentControl& Treatment() const { return control_; }
 
   private:
-    struct ListState {
-        explicit ListState(ControlId list) : id(list) {}
-        ControlId id;
-        int count = 0;
-        int selected = -1;
-        std::map<int, KeyStroke> keysDown;  // by code, as pressed
-    };
-
     class View : public TreatmentView {
       public:
         explicit View(TForm1& form) : form_(form) {}
         void SetTimeText(const std::string& text) override;
         void SetStatusText(const std::string& text) override;
-        int SelectedCategory() const override { return form_.lbh_.selected; }
-        int SelectedProgram() const override { return form_.lbg_.selected; }
         void ShowProgramList(const std::vector<std::string>& names) override;
         // The steps of each programme, below its full name where the list cuts that off.
         std::vector<ItemTip> ProgrammeTips() const;
@@ -126,45 +117,29 @@ class TForm1 {
     };
 
     void FormCreate();
-    void ListMouseDown(ListState& list, MouseButton button, int item);
-    // True when the key moved the list's selection.
-    bool ListKeyUp(ListState& list, int keyCode);
-    void SetItems(ListState& list, const std::vector<std::string>& items);
-    void Select(ListState& list, int index);
-    void ShowOnlyHoverLabel(ControlId label);
-    void SetPollTimer(bool on);
-    void ShowStatusItem(int item);
-    void ShowOpenFailure();
-    void ShowCountdownTip();
     void SearchAndChoose();
-    // Whether the machine stays awake, and the task bar's progress, follow the treatment.
-    void ShowTreatmentProgress();
-    // An error that escapes an event ends that event and is shown; the program runs on.
+    // An error that escapes an event ends that event and is shown; the program runs on. Then
+    // what follows the lamp and the treatment is brought up to date.
     template <class Operation>
     void RunEvent(Operation&& operation);
 
     FormFrontEnd& frontEnd_;
     TherapyCatalogue catalogue_;
-    LampLink lampLink_;
+    LampLink& lampLink_;
+    LampStatus lampStatus_;
     CommandsLamp lamp_;
     View view_{*this};
     Timer timer_{*this};
     TreatmentControl control_;
-    ListState lbh_{ControlId::lbh};
-    ListState lbg_{ControlId::lbg};
-    std::vector<std::string> categoryNames_;
-    std::vector<std::string> programNames_;
+    ChoiceList lbh_;
+    ChoiceList lbg_;
+    HoverLabels hoverLabels_;
+    TreatmentSignals signals_;
     bool timer1On_ = false;
-    bool timer2On_ = false;
     bool activated_ = false;
-    std::string openFailureHint_;
-    bool driverMissing_;
-    std::string countdownTip_;
+    // Once closed, the window does nothing more, whatever reaches it.
     bool closed_ = false;
-    bool keptAwake_ = false;
-    TreatmentProgress progress_;
-    ControlId shownHoverLabel_ = ControlId::Image1;  // Image1: none shown
-    std::unique_ptr<ProgrammeFinder> finder_;        // made when the search first opens
+    std::unique_ptr<ProgrammeFinder> finder_;  // made when the search first opens
 };
 
 }  // namespace farb

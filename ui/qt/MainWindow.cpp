@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Artwork.h"
+#include "DemoMark.h"
 #include "FormTexts.h"
 #include "ProgramIcon.h"
 #include "SearchDialog.h"
@@ -72,7 +73,7 @@ void StyleStatusBox(QComboBox* box) {
 
 }  // namespace
 
-MainWindow::MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs,
+MainWindow::MainWindow(LampLink& lampLink, Edition edition, Dialogs dialogs,
                        TherapyCatalogue catalogue, const DesktopBuses& buses, QWidget* parent)
     : QWidget(parent),
       Image1(new BackgroundImage(this)),
@@ -91,9 +92,8 @@ MainWindow::MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dial
       Timer1(new QTimer(this)),
       Timer2(new QTimer(this)),
       dialogs_(dialogs.confirmNotice ? std::move(dialogs) : ModalDialogs(this)) {
-    LayOutControls();
-    form_ = std::make_unique<TForm1>(static_cast<FormFrontEnd&>(*this), driver, std::move(sleep),
-                                     catalogue);
+    LayOutControls(edition);
+    form_ = std::make_unique<TForm1>(static_cast<FormFrontEnd&>(*this), lampLink, catalogue);
     TForm1& form = *form_;
     desktop_ = std::make_unique<DesktopSession>(buses, QGuiApplication::desktopFileName(),
                                                 [&form] { form.SystemSuspend(); });
@@ -110,10 +110,13 @@ MainWindow::~MainWindow() {
     Timer2->disconnect(this);
 }
 
-void MainWindow::LayOutControls() {
+void MainWindow::LayOutControls(Edition edition) {
     const WindowLayout& window = MainWindowLayout();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(FromCoreText(window.title));
+    setWindowTitle(FromCoreText(WindowTitle(edition)));
+    if (edition == Edition::Demo) {
+        new DemoMark(this);
+    }
     setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -142,15 +145,9 @@ void MainWindow::LayOutControls() {
     Image1->setPalette(plain);
     StyleStatusBox(ComboBox1);
 
-    std::vector<const ControlLayout*> focusChain;
-    for (const ControlLayout& entry : Controls()) {
-        if (entry.focusOrder > 0) {
-            focusChain.push_back(&entry);
-        }
-    }
-    std::ranges::sort(focusChain, {}, &ControlLayout::focusOrder);
+    const std::vector<ControlId> focusChain = FocusChain();
     for (std::size_t i = 1; i < focusChain.size(); ++i) {
-        setTabOrder(Widget(focusChain[i - 1]->id), Widget(focusChain[i]->id));
+        setTabOrder(Widget(focusChain[i - 1]), Widget(focusChain[i]));
     }
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -331,11 +328,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // A session's end may close the window a second time; the lamp is switched off once.
-    if (!closed_) {
-        closed_ = true;
-        form_->FormClose();
-    }
+    form_->FormClose();
     event->accept();
 }
 

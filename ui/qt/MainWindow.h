@@ -13,9 +13,9 @@
 #include "DesktopSession.h"
 #include "Dialogs.h"
 #include "FormFrontEnd.h"
-#include "FtDriver.h"
+#include "FormTexts.h"
 #include "HotSpot.h"
-#include "LampCommands.h"
+#include "LampLink.h"
 #include "ListBox.h"
 #include "TherapyCatalogue.h"
 #include "Unit1.h"
@@ -28,12 +28,14 @@ class MainWindow : public QWidget, private FormFrontEnd {
     Q_OBJECT
 
   public:
-    // `dialogs` left empty shows real modal boxes. The desktop is told of the treatment over
-    // `buses`, for the desktop entry of QGuiApplication::desktopFileName().
-    MainWindow(FtDriver& driver, LampCommands::Sleep sleep, Dialogs dialogs = {},
-               TherapyCatalogue catalogue = ShippedCatalogue(),
-               const DesktopBuses& buses = DesktopBuses::OfThisSession(),
-               QWidget* parent = nullptr);
+    // The window shows `lampLink` and drives the lamp through it; the demo's `edition` has its
+    // title and the mark that no lamp is driven. `dialogs` left empty shows real modal boxes. The
+    // desktop is told of the treatment over `buses`, for the desktop entry of
+    // QGuiApplication::desktopFileName().
+    explicit MainWindow(LampLink& lampLink, Edition edition = Edition::Program,
+                        Dialogs dialogs = {}, TherapyCatalogue catalogue = ShippedCatalogue(),
+                        const DesktopBuses& buses = DesktopBuses::OfThisSession(),
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     TForm1& Form() { return *form_; }
@@ -44,7 +46,7 @@ class MainWindow : public QWidget, private FormFrontEnd {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void LayOutControls();
+    void LayOutControls(Edition edition);
     void WireEvents();
     void WireList(ControlId id);
     void WireHotSpot(ControlId id);
@@ -90,7 +92,6 @@ class MainWindow : public QWidget, private FormFrontEnd {
     // Gone before the form, which it pauses when the machine goes to sleep.
     std::unique_ptr<DesktopSession> desktop_;
     bool shown_ = false;
-    bool closed_ = false;
 };
 
 }  // namespace farb::qt

@@ -18,12 +18,6 @@ namespace {
 
 constexpr int kEntryRole = Qt::UserRole + 1;
 
-// The Latin-1 bytes the core searches for; what Latin-1 lacks cannot be in a programme's name.
-std::string ToCoreText(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
 }  // namespace
 
 SearchDialog::SearchDialog(Finder find, QWidget* parent)
@@ -67,7 +61,7 @@ SearchDialog::SearchDialog(Finder find, QWidget* parent)
 
 void SearchDialog::ShowFound(const QString& query) {
     model_->clear();
-    for (const FoundProgramme& programme : find_(ToCoreText(query))) {
+    for (const FoundProgramme& programme : find_(CoreTextFrom(query))) {
         auto* item = new QStandardItem(FromCoreText(programme.text));
         item->setData(programme.entry, kEntryRole);
         item->setToolTip(FromCoreText(programme.steps));

@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "EndSignals.h"
 #include "German.h"
+#include "LampLink.h"
 #include "MainWindow.h"
 #include "RealSleep.h"
 #include "SingleInstance.h"
@@ -46,7 +47,8 @@ int main(int argc, char* argv[]) {
     // window does: a signal that comes before the loop runs waits in the pipe until it does.
     farb::qt::EndSignals endSignals;
     const std::unique_ptr<farb::FtDriver> driver = farb::CreateSystemDriver();
-    farb::qt::MainWindow Form1(*driver, farb::SleepOnThisThread);
+    farb::LampLink lampLink(*driver, {.sleep = farb::SleepOnThisThread});
+    farb::qt::MainWindow Form1(lampLink);
     farb::qt::TForm2 Form2;
     QObject::connect(&instance, &farb::qt::SingleInstance::Knocked, &Form1,
                      [&Form1] { BringToFront(Form1); });

@@ -48,6 +48,8 @@ TreatmentControl::TreatmentControl(TherapyCatalogue catalogue, TreatmentView& vi
 
 void TreatmentControl::FillProgramList(int categoryIndex) {
     std::vector<std::string> names;
+    // A new list has no programme selected.
+    chosenRow_ = -1;
     try {
         steps_.FillProgramList(catalogue_, categoryIndex, fields_, names);
     } catch (...) {
@@ -57,8 +59,8 @@ void TreatmentControl::FillProgramList(int categoryIndex) {
     view_.ShowProgramList(names);
 }
 
-void TreatmentControl::SelectCategory() {
-    FillProgramList(view_.SelectedCategory());
+void TreatmentControl::SelectCategory(int categoryIndex) {
+    FillProgramList(categoryIndex);
     view_.SetTimeText("");
     timer_.SetTreatmentTimer(false);
     lamp_.LampOff();
@@ -66,8 +68,9 @@ void TreatmentControl::SelectCategory() {
     state_ = TreatmentState::NothingChosen;
 }
 
-void TreatmentControl::SelectProgram() {
-    const int row = SelectedRow();
+void TreatmentControl::SelectProgram(int row) {
+    chosenRow_ = row;
+    row = SelectedRow();
     if (row < 0) {
         return;
     }
@@ -91,7 +94,7 @@ void TreatmentControl::StopTreatment() {
         state_ = TreatmentState::NothingChosen;
         return;
     }
-    SelectProgram();
+    SelectProgram(chosenRow_);
 }
 
 void TreatmentControl::StartTreatment() {
@@ -143,8 +146,7 @@ void TreatmentControl::BuildMinuteSchedule(int row) {
 }
 
 int TreatmentControl::SelectedRow() const {
-    const int row = view_.SelectedProgram();
-    return row >= 0 && row < steps_.ProgramCount() ? row : -1;
+    return chosenRow_ >= 0 && chosenRow_ < steps_.ProgramCount() ? chosenRow_ : -1;
 }
 
 ColourCode TreatmentControl::ColourOfElapsedMinute(int row) const {

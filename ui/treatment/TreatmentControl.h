@@ -42,8 +42,10 @@ class TreatmentControl {
     // A faulty minutes field throws ConversionError after the list shows the names up to it.
     void FillProgramList(int categoryIndex);
 
-    void SelectCategory();
-    void SelectProgram();
+    // The operator chose a category, or the programme in `row` of the programme list (-1 for
+    // none); the treatment keeps that row until the next choice.
+    void SelectCategory(int categoryIndex);
+    void SelectProgram(int row);
     void StartTreatment();
     void PauseTreatment();
     void StopTreatment();
@@ -59,7 +61,7 @@ class TreatmentControl {
     const ProgramStepTable& Steps() const { return steps_; }
 
   private:
-    // The selected programme row, or -1 when the list has no selection that names a full row.
+    // The chosen programme row, or -1 when the choice names no full row.
     int SelectedRow() const;
     ColourCode ColourOfElapsedMinute(int row) const;
 
@@ -70,6 +72,7 @@ class TreatmentControl {
     LineFields fields_;
     ProgramStepTable steps_;
     TreatmentState state_ = TreatmentState::NothingChosen;
+    int chosenRow_ = -1;
     std::int32_t remainingSeconds_ = 0;
     farb::MinuteSchedule schedule_{};
 };

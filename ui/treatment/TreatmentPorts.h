@@ -7,8 +7,7 @@
 
 namespace farb {
 
-// What the treatment shows on the window, the two texts, and what it reads there, the two list
-// selections.
+// What the treatment shows on the window: the two texts and the programme list.
 class TreatmentView {
   public:
     virtual ~TreatmentView() = default;
@@ -16,9 +15,6 @@ class TreatmentView {
     virtual void SetTimeText(const std::string& text) = 0;
     virtual void SetStatusText(const std::string& text) = 0;
 
-    // Selected item of the category list and of the programme list; -1 when none is selected.
-    virtual int SelectedCategory() const = 0;
-    virtual int SelectedProgram() const = 0;
     // Replaces the programme list; afterwards no programme is selected.
     virtual void ShowProgramList(const std::vector<std::string>& names) = 0;
     // The countdown has just reached 0:00: the operator is called without changing what is shown.

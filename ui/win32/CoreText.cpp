@@ -9,4 +9,8 @@ std::wstring WideFromCoreText(std::string_view text) {
     return {wide.begin(), wide.end()};
 }
 
+std::string CoreTextFromWide(std::wstring_view text) {
+    return FromUtf16(std::u16string(text.begin(), text.end()));
+}
+
 }  // namespace farb

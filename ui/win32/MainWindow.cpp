@@ -12,7 +12,6 @@
 #include "Dpi.h"
 #include "FormTexts.h"
 #include "InputMapping.h"
-#include "RealSleep.h"
 #include "ResourceIds.h"
 #include "SearchDialog.h"
 #include "WindowPlacement.h"
@@ -53,10 +52,9 @@ void RegisterWindowClass(HINSTANCE instance) {
 }
 
 // The window without its controls; the messages of its making need nothing of ours.
-HWND CreateFrame(HINSTANCE instance, bool demo) {
+HWND CreateFrame(HINSTANCE instance, Edition edition) {
     RegisterWindowClass(instance);
-    const std::wstring title =
-        WideFromCoreText(demo ? DemoWindowTitle() : std::string(MainWindowLayout().title));
+    const std::wstring title = WideFromCoreText(WindowTitle(edition));
     return CreateWindowExW(0, FARB_WINDOW_CLASS, title.c_str(), kWindowStyle, CW_USEDEFAULT,
                            CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
 }
@@ -87,9 +85,9 @@ ControlClass ClassOf(const ControlLayout& entry) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver, bool demo)
+MainWindow::MainWindow(HINSTANCE instance, LampLink& lampLink, Edition edition)
     : instance_(instance),
-      window_(CreateFrame(instance, demo)),
+      window_(CreateFrame(instance, edition)),
       dpi_(WindowDpi(window_)),
       fonts_(WideFromCoreText(MainWindowLayout().fontFamily), dpi_),
       listBrush_(CreateSolidBrush(ColourOf(Control(ControlId::lbh).background))),
@@ -97,13 +95,13 @@ MainWindow::MainWindow(HINSTANCE instance, FtDriver& driver, bool demo)
       shortcuts_(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_SHORTCUTS))) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     taskbar_ = std::make_unique<TaskbarProgress>(window_);
-    if (demo) {
+    if (edition == Edition::Demo) {
         artwork_.ShowDemoMark();
     }
     artwork_.Render(instance_, dpi_);
     CreateControls();
     FitFrame();
-    form_ = std::make_unique<TForm1>(*this, driver, SleepOnThisThread);
+    form_ = std::make_unique<TForm1>(*this, lampLink);
 }
 
 MainWindow::~MainWindow() {
@@ -178,6 +176,17 @@ void MainWindow::CreateControls() {
             SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
+    ApplyFocusChain();
+}
+
+// Tab follows the order of the siblings, so each control of the chain goes right after the one
+// before it.
+void MainWindow::ApplyFocusChain() {
+    const std::vector<ControlId> chain = FocusChain();
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        SetWindowPos(Of(chain[i]), Of(chain[i - 1]), 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 void MainWindow::LayOut(int dpi) {
@@ -231,66 +240,6 @@ const ControlLayout* MainWindow::LayoutOf(HWND control) const {
     return &entries[index];
 }
 
-void MainWindow::SetText(ControlId control, const std::string& text) {
-    SetWindowTextW(Of(control), WideFromCoreText(text).c_str());
-    // An owner-drawn label does not repaint for a new text of its own accord.
-    InvalidateRect(Of(control), nullptr, FALSE);
-}
-
-void MainWindow::SetVisible(ControlId control, bool visible) {
-    ShowWindow(Of(control), visible ? SW_SHOWNA : SW_HIDE);
-}
-
-void MainWindow::SetItems(ControlId control, const std::vector<std::string>& items) {
-    HWND box = Of(control);
-    const bool list = Control(control).kind == ControlKind::ListBox;
-    SendMessageW(box, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(box, list ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items) {
-        const std::wstring wide = WideFromCoreText(item);
-        SendMessageW(box, list ? LB_ADDSTRING : CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(wide.c_str()));
-    }
-    SendMessageW(box, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(box, nullptr, TRUE);
-}
-
-void MainWindow::SetSelection(ControlId control, int index) {
-    const bool list = Control(control).kind == ControlKind::ListBox;
-    SendMessageW(Of(control), list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-void MainWindow::SetToolTip(ControlId control, const std::string& text) {
-    toolTips_.Set(Of(control), Control(control), dpi_, text);
-}
-
-void MainWindow::SetItemToolTips(ControlId list, const std::vector<ItemTip>& tips) {
-    toolTips_.SetItems(Of(list), Control(list), dpi_, tips);
-}
-
-void MainWindow::ShowItemTip(ControlId list, int item) {
-    toolTips_.PointAtItem(Of(list), Control(list), dpi_, item);
-}
-
-// Whether the item's name is wider than the list draws it, from a small margin on.
-bool MainWindow::ItemNameCut(ControlId list, int item) const {
-    HWND box = Of(list);
-    const auto length = std::max<LRESULT>(SendMessageW(box, LB_GETTEXTLEN, item, 0), 0);
-    std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(box, LB_GETTEXT, item, reinterpret_cast<LPARAM>(name.data()));
-    name.resize(static_cast<std::size_t>(length));
-    RECT area{};
-    SendMessageW(box, LB_GETITEMRECT, item, reinterpret_cast<LPARAM>(&area));
-    HDC dc = GetDC(box);
-    const HGDIOBJ before =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &extent);
-    SelectObject(dc, before);
-    ReleaseDC(box, dc);
-    return extent.cx > area.right - area.left - ScaledToDpi(3, dpi_);
-}
-
 void MainWindow::SetTimer(TimerId timer, bool on) {
     const auto interval = TimerPeriod(timer);
     if (on) {
@@ -299,30 +248,6 @@ void MainWindow::SetTimer(TimerId timer, bool on) {
     } else {
         KillTimer(window_, TimerIdOf(timer));
     }
-}
-
-bool MainWindow::ConfirmNotice() {
-    return ConfirmNoticeBox(window_);
-}
-
-void MainWindow::ShowError(const std::string& title, const std::string& text) {
-    ShowErrorBox(window_, title, text);
-}
-
-void MainWindow::Close() {
-    PostMessageW(window_, WM_CLOSE, 0, 0);
-}
-
-void MainWindow::AskForAttention() {
-    FLASHWINFO flash{};
-    flash.cbSize = sizeof flash;
-    flash.hwnd = window_;
-    flash.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;
-    FlashWindowEx(&flash);
-}
-
-void MainWindow::PlayNotificationSound() {
-    MessageBeep(MB_OK);
 }
 
 LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -386,7 +311,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FitFrame(reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CLOSE:
-            CloseForm();
+            if (form_) {
+                form_->FormClose();
+            }
             DestroyWindow(window_);
             return 0;
         case WM_DESTROY:

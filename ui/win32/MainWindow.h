@@ -12,7 +12,8 @@
 #include "ControlTable.h"
 #include "FontCache.h"
 #include "FormFrontEnd.h"
-#include "FtDriver.h"
+#include "FormTexts.h"
+#include "LampLink.h"
 #include "TaskbarProgress.h"
 #include "ToolTips.h"
 #include "Unit1.h"
@@ -28,8 +29,9 @@ inline COLORREF ColourOf(Rgb rgb) {
 // nothing itself.
 class MainWindow : public FormFrontEnd {
   public:
-    // `demo`: the demo's title and the mark that no lamp is driven.
-    MainWindow(HINSTANCE instance, FtDriver& driver, bool demo = false);
+    // The window shows `lampLink` and drives the lamp through it; the demo's `edition` has its
+    // title and the mark that no lamp is driven.
+    MainWindow(HINSTANCE instance, LampLink& lampLink, Edition edition = Edition::Program);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;
@@ -72,10 +74,9 @@ class MainWindow : public FormFrontEnd {
     LRESULT OnHotSpotMessage(ControlId spot, UINT message, WPARAM wParam, LPARAM lParam);
     // Sleep, the session's end and the task-bar button; nothing for other messages.
     std::optional<LRESULT> OnSystemMessage(UINT message, WPARAM wParam);
-    // The form's close runs once, whether the session's end or the window's close comes first.
-    void CloseForm();
 
     void CreateControls();
+    void ApplyFocusChain();
     // A new screen resolution: every control, font and the artwork anew.
     void LayOut(int dpi);
     void Configure(HWND control, const ControlLayout& entry, const Rect& rect);
@@ -103,7 +104,6 @@ class MainWindow : public FormFrontEnd {
     WPARAM keyDown_ = 0;    // the last key pressed in a list, which its typed character belongs to
     AwakeRequest awake_;
     std::unique_ptr<TaskbarProgress> taskbar_;
-    bool formClosed_ = false;
     std::unique_ptr<TForm1> form_;
 };
 

@@ -14,7 +14,7 @@ std::optional<LRESULT> MainWindow::OnSystemMessage(UINT message, WPARAM wParam) 
         case WM_POWERBROADCAST:
             // Windows sleeps once this returns: the lamp must be off by then. Waking up
             // changes nothing; the operator resumes.
-            if (wParam == PBT_APMSUSPEND && form_ && !formClosed_) {
+            if (wParam == PBT_APMSUSPEND && form_) {
                 form_->SystemSuspend();
             }
             return TRUE;
@@ -22,21 +22,12 @@ std::optional<LRESULT> MainWindow::OnSystemMessage(UINT message, WPARAM wParam) 
             return TRUE;
         case WM_ENDSESSION:
             // The process may be ended at any moment after this returns, without WM_CLOSE.
-            if (wParam) {
-                CloseForm();
-                SetTimer(TimerId::Timer1, false);
-                SetTimer(TimerId::Timer2, false);
+            if (wParam && form_) {
+                form_->FormClose();
             }
             return 0;
     }
     return std::nullopt;
-}
-
-void MainWindow::CloseForm() {
-    if (form_ && !formClosed_) {
-        formClosed_ = true;
-        form_->FormClose();
-    }
 }
 
 void MainWindow::KeepAwake(bool on) {

@@ -20,16 +20,11 @@ struct Search {
     std::wstring tipText;
 };
 
-// What the operator typed, as the catalogue's Latin-1; a character beyond it matches no name.
 std::string CoreQuery(HWND field) {
     const int length = GetWindowTextLengthW(field);
     std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
     wide.resize(static_cast<std::size_t>(GetWindowTextW(field, wide.data(), length + 1)));
-    std::string query;
-    for (const wchar_t unit : wide) {
-        query += unit <= 0xFF ? static_cast<char>(unit) : '\x7F';
-    }
-    return query;
+    return CoreTextFromWide(wide);
 }
 
 void ShowFound(HWND dialog, Search& search) {

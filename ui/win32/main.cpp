@@ -4,8 +4,10 @@
 
 #include "Dialogs.h"
 #include "Dpi.h"
+#include "LampLink.h"
 #include "MainWindow.h"
 #include "MutexInstanceLock.h"
+#include "RealSleep.h"
 #include "SingleStart.h"
 #include "SystemDriver.h"
 
@@ -51,7 +53,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
 
     const std::unique_ptr<farb::FtDriver> driver = farb::CreateSystemDriver();
-    farb::MainWindow Form1(instance, *driver);
+    farb::LampLink lampLink(*driver, {.sleep = farb::SleepOnThisThread});
+    farb::MainWindow Form1(instance, lampLink);
     Form1.Show();
     const HWND Form2 = CreateForm2(instance);
     const int exitCode = RunMessageLoop(Form1);

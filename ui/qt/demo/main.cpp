@@ -3,10 +3,10 @@
 #include <QScreen>
 
 #include "CoreText.h"
-#include "DemoMark.h"
 #include "EndSignals.h"
 #include "FormTexts.h"
 #include "German.h"
+#include "LampLink.h"
 #include "MainWindow.h"
 #include "ProgramIcon.h"
 #include "RealSleep.h"
@@ -49,10 +49,9 @@ int main(int argc, char* argv[]) {
     driver.SetRecording(false);
     farb::VirtualLamp lamp(driver);
 
-    farb::qt::MainWindow Form1(driver, farb::SleepOnThisThread);
+    farb::LampLink lampLink(driver, {.sleep = farb::SleepOnThisThread});
     // Beside the real program the demo must never pass for it.
-    Form1.setWindowTitle(farb::qt::FromCoreText(farb::DemoWindowTitle()));
-    new farb::qt::DemoMark(&Form1);
+    farb::qt::MainWindow Form1(lampLink, farb::Edition::Demo);
     farb::qt::TForm2 Form2;
     farb::qt::VirtualLampWindow lampWindow(lamp);
     lampWindow.setWindowIcon(farb::qt::ProgramIcon());

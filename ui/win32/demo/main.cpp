@@ -5,7 +5,9 @@
 #include <objbase.h>
 
 #include "Dpi.h"
+#include "LampLink.h"
 #include "MainWindow.h"
+#include "RealSleep.h"
 #include "ResourceIds.h"
 #include "SimulatedDriver.h"
 #include "VirtualLamp.h"
@@ -63,7 +65,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     driver.SetRecording(false);
     farb::VirtualLamp lamp(driver);
 
-    farb::MainWindow Form1(instance, driver, true);
+    farb::LampLink lampLink(driver, {.sleep = farb::SleepOnThisThread});
+    farb::MainWindow Form1(instance, lampLink, farb::Edition::Demo);
     farb::VirtualLampWindow lampWindow(instance, lamp);
     PlaceSideBySide(Form1.Handle(), lampWindow.Handle());
     ShowWindow(lampWindow.Handle(), SW_SHOWNOACTIVATE);
