@@ -33,7 +33,7 @@ done
 echo "signed: the two programs and the setup program"
 
 attached=$session/attached
-(unset FARB_SIGN_PKCS12 FARB_SIGN_PASSWORD_FILE &&
+(unset FARB_SIGN_PKCS12 FARB_SIGN_PASSWORD_FILE && export FARB_SIGN_CAFILE=$keys/cert.pem &&
     bash "$make_setup" --sign "$attached/farbprogramm-setup.exe" "$@" >/dev/null) ||
     fail "the detached signatures could not be attached"
 for file in programs/farbprogramm.exe programs/farbprogramm-demo.exe farbprogramm-setup.exe; do

@@ -4,7 +4,8 @@
 # With FARB_SIGN_TIMESTAMP_URL it also has a timestamp server countersign, which needs the network.
 # Detached signatures: with FARB_SIGNATURES (a folder) set, each signature made is also kept there
 # as NAME.sig; without a certificate, the NAME.sig kept there is attached instead, so that an
-# unsigned rebuild becomes the signed file byte for byte, without the key.
+# unsigned rebuild becomes the signed file byte for byte, without the key. Attaching verifies the
+# signature against the system's certification authorities, or those in FARB_SIGN_CAFILE (PEM).
 #   sign.sh [--as NAME] FILE.exe...     (NAME: the signature's name, by default the file's)
 set -euo pipefail
 as=
@@ -13,10 +14,12 @@ if [[ ${1:-} == --as ]]; then
     shift 2
 fi
 signatures=${FARB_SIGNATURES:-}
+cafile=()
+[[ -n ${FARB_SIGN_CAFILE:-} ]] && cafile=(-CAfile "$FARB_SIGN_CAFILE")
 if [[ -z ${FARB_SIGN_PKCS12:-} && -n $signatures ]]; then
     for file in "$@"; do
         osslsigncode attach-signature -sigin "$signatures/${as:-$(basename "$file")}.sig" \
-            -in "$file" -out "$file.signed" >/dev/null
+            "${cafile[@]}" -in "$file" -out "$file.signed" >/dev/null
         mv "$file.signed" "$file"
     done
     exit 0
