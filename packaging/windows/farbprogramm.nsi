@@ -7,15 +7,18 @@ Target amd64-unicode
 ManifestDPIAware true
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
+; No file dates in the setup program: the same inputs give the same bytes.
+SetDateSave off
 
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
 
 !ifdef SIGN
-    ; The uninstaller is written into the setup program, so it is signed before it goes in.
-    !uninstfinalize '${SIGN} "%1"' = 0
-    !finalize '${SIGN} "%1"' = 0
+    ; The uninstaller is written into the setup program, so it is signed before it goes in. The
+    ; names are those of their detached signatures (tools/windows/sign.sh).
+    !uninstfinalize '${SIGN} --as uninstall.exe "%1"' = 0
+    !finalize '${SIGN} --as setup.exe "%1"' = 0
 !endif
 
 !define PRODUCT "Farbprogramm"

@@ -3,7 +3,7 @@
 # program icon, answers the notice, plugs in the virtual text lamp, chooses "Grippe", presses
 # Start and waits for the first minute's green in the virtual lamp's window; then saves a
 # screenshot of both windows. A second demo whose notice is cancelled must end.
-# Usage: demo_in_x_server.sh DEMO SCREEN_COLOUR_COUNT SCREENSHOT_TOOL OUTPUT.png
+# Usage: demo_in_x_server.sh DEMO SCREEN_COLOUR_COUNT SCREENSHOT_TOOL OUTPUT.png VERSION
 set -euo pipefail
 demo=$1 count_colour=$2 screenshot=$3 output=$4
 
@@ -49,7 +49,7 @@ wait_for_colour() {
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
 # The demo's title is the program's with " – Demo" after it, never the program's own.
-main_title="Lanvo Farbprogram  V1.15 – Demo"
+main_title="Lanvo Farbprogram  V$5 – Demo"
 wait_for_window "$main_title"
 wait_for_window "Virtuelle Lampe"
 wait_for_window "Wichtiger Hinweis"

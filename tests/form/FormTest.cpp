@@ -14,6 +14,7 @@
 #include "SimulatedDriver.h"
 #include "SingleStart.h"
 #include "Unit1.h"
+#include "Version.h"
 #include "WindowPlacement.h"
 
 namespace farb {
@@ -578,7 +579,7 @@ TEST(ControlTable, IdsIndexTheTableAndEveryControlLiesInTheClientArea) {
 // and its mark lies in the header clear of every control the operator uses.
 TEST(ControlTable, TheDemoIsMarkedInItsTitleAndOverNoControl) {
     const std::string title = DemoWindowTitle();
-    EXPECT_EQ(title, "Lanvo Farbprogram  V1.15 \x96 Demo");
+    EXPECT_EQ(title, "Lanvo Farbprogram  V" FARB_VERSION " \x96 Demo");
     EXPECT_FALSE(MainWindowLayout().title.ends_with(kDemoTitleSuffix));
 
     const Rect mark = DemoMarkLayout().rect;

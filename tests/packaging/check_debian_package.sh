@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package with cpack in a scratch folder and checks what it installs and
 # declares, and that its desktop entry and metainfo are valid.
-# Usage: check_debian_package.sh BUILD_DIR SCRATCH_DIR
+# Usage: check_debian_package.sh BUILD_DIR SCRATCH_DIR VERSION
 set -euo pipefail
-build=$1 scratch=$2
+build=$1 scratch=$2 version=$3
 app_id=de.lanvo.farbprogramm
 
 failures=0
@@ -20,8 +20,8 @@ if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/c
     exit 1
 fi
 shopt -s nullglob
-debs=("$scratch"/farbprogramm_1.15_*.deb)
-[[ ${#debs[@]} -eq 1 ]] || { echo "FAIL: expected one farbprogramm_1.15 package, found ${#debs[@]}" >&2; exit 1; }
+debs=("$scratch"/farbprogramm_"$version"_*.deb)
+[[ ${#debs[@]} -eq 1 ]] || { echo "FAIL: expected one farbprogramm_$version package, found ${#debs[@]}" >&2; exit 1; }
 deb=${debs[0]}
 echo "package: $deb"
 
@@ -44,7 +44,7 @@ done
 control=$(dpkg-deb -I "$deb" control)
 field() { sed -n "s/^$1: //p" <<<"$control"; }
 [[ "$(field Package)" == farbprogramm ]] || fail "Package is '$(field Package)'"
-[[ "$(field Version)" == 1.15 ]] || fail "Version is '$(field Version)'"
+[[ "$(field Version)" == "$version" ]] || fail "Version is '$(field Version)'"
 depends=$(field Depends | tr ',' '\n' | sed -E 's/^ +//; s/ .*//')
 for needed in libqt6widgets6 libjpeg62-turbo libftdi1-2 qt6-qpa-plugins fonts-liberation2; do
     grep -qxF "$needed" <<<"$depends" || fail "Depends lacks $needed: $(field Depends)"
@@ -88,7 +88,12 @@ check_entry "$app_id" Farbprogramm farbprogramm
 check_entry "$app_id.demo" "Farbprogramm Demo" farbprogramm-demo
 grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $app_id.desktop"
-grep -qF "<release version=\"1.15\"" "$metainfo" || fail "the metainfo names no release 1.15"
+grep -qF "<release version=\"$version\"" "$metainfo" || fail "the metainfo names no release $version"
+
+# The changelog's newest entry is this version's.
+newest=$(zcat "$root/usr/share/doc/farbprogramm/changelog.gz" | sed -n 1p)
+[[ $newest == "farbprogramm ($version) "* ]] ||
+    fail "the changelog's newest entry is not version $version"
 
 # Each language's manual pages in their place, not the other's.
 for page in farbprogramm farbprogramm-demo; do
@@ -96,6 +101,8 @@ for page in farbprogramm farbprogramm-demo; do
         text=$(zcat "$root/usr/share/man/${place%%:*}/$page.1.gz" 2>/dev/null || true)
         grep -qx "\.SH ${place#*:}" <<<"$text" ||
             fail "usr/share/man/${place%%:*}/$page.1.gz has no section ${place#*:}"
+        grep -q "^\.TH .* \"Farbprogramm $version\"" <<<"$text" ||
+            fail "usr/share/man/${place%%:*}/$page.1.gz names no version $version"
     done
 done
 

@@ -3,9 +3,9 @@
 # what it put where, runs the installed demo through farb-inspect, checks that neither the
 # uninstaller nor the setup program touches anything while the program or the demo runs,
 # uninstalls silently and checks that the prefix is as it was before.
-#   install_under_wine.sh SETUP_EXE MAIN_EXE DEMO_EXE FARB_INSPECT_EXE
+#   install_under_wine.sh SETUP_EXE MAIN_EXE DEMO_EXE FARB_INSPECT_EXE VERSION
 set -euo pipefail
-setup=$1 main_exe=$2 demo_exe=$3 inspect=$4
+setup=$1 main_exe=$2 demo_exe=$3 inspect=$4 version=$5
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 session=$(mktemp -d)
 source "$(dirname "$0")/../../tools/windows/wine-session.sh"
@@ -53,7 +53,7 @@ target "$link" | grep -qi 'farbprogramm-demo\.exe' || fail "\"Farbprogramm Demo\
 entry=$(wine reg query "$key\\Farbprogramm" | tr -d '\r')
 value() { awk -v n="$1" '$1 == n { $1 = ""; $2 = ""; sub(/^ +/, ""); print }' <<<"$entry"; }
 [[ $(value DisplayName) == Farbprogramm ]] || fail "DisplayName: $(value DisplayName)"
-[[ $(value DisplayVersion) == 1.15 ]] || fail "DisplayVersion: $(value DisplayVersion)"
+[[ $(value DisplayVersion) == "$version" ]] || fail "DisplayVersion: $(value DisplayVersion)"
 [[ $(value Publisher) == Lanvo ]] || fail "Publisher: $(value Publisher)"
 [[ $(value DisplayIcon) == 'C:\Program Files\Farbprogramm\farbprogramm.ico' ]] ||
     fail "DisplayIcon: $(value DisplayIcon)"

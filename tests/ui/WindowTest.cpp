@@ -35,6 +35,7 @@
 #include "SearchDialog.h"
 #include "SimulatedDriver.h"
 #include "SingleInstance.h"
+#include "Version.h"
 
 using namespace farb;
 using namespace farb::qt;
@@ -171,7 +172,7 @@ class WindowTest : public QObject {
             QCOMPARE(control->font().family(), QStringLiteral("Arial"));
             QCOMPARE(control->isEnabled(), entry.enabled);
         }
-        QCOMPARE(form->windowTitle(), QStringLiteral("Lanvo Farbprogram  V1.15"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Lanvo Farbprogram  V" FARB_VERSION));
         QCOMPARE(form->minimumSize(), QSize(834, 592));
         QCOMPARE(form->maximumSize(), QSize(834, 592));
         const Qt::WindowFlags flags = form->windowFlags();

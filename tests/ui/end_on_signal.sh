@@ -5,9 +5,9 @@
 # sleep off during the treatment and delays a sleep. Each time the lamp's last bytes after the colour must
 # be one off command and the exit status 0. Last, SIGINT while the notice is open, in the program
 # and in the demo: status 0 as well.
-# Usage: end_on_signal.sh PROGRAM DEMO FAKE_D2XX_FOLDER
+# Usage: end_on_signal.sh PROGRAM DEMO FAKE_D2XX_FOLDER VERSION
 set -euo pipefail
-program=$1 demo=$2
+program=$1 demo=$2 title="Lanvo Farbprogram  V$4"
 
 if [[ -z "${DISPLAY_UNDER_TEST:-}" ]]; then
     exec env DISPLAY_UNDER_TEST=1 xvfb-run -a -s "-screen 0 1024x768x24" \
@@ -45,8 +45,8 @@ start() {
 start_treatment() {
     xdotool windowfocus --sync "$(shown "Wichtiger Hinweis")" key Return
     until_true '[[ -z "$(shown "Wichtiger Hinweis")" ]]' "the notice stayed"
-    xdotool mousemove --window "$(shown "Lanvo Farbprogram  V1.15")" 420 177 click 1 \
-        mousemove --window "$(shown "Lanvo Farbprogram  V1.15")" 700 330 click 1
+    xdotool mousemove --window "$(shown "$title")" 420 177 click 1 \
+        mousemove --window "$(shown "$title")" 700 330 click 1
     until_true 'grep -qx "FT_Write(FF 42)" "$log"' "the lamp never turned green"
 }
 ends_with_status_0() {

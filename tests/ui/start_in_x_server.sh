@@ -6,8 +6,10 @@
 # leave the lamp driver alone, say so in a box and end. Killed outright, the first must not block
 # the next start.
 # Usage: start_in_x_server.sh PROGRAM SCREENSHOT_TOOL OUTPUT.png DESKTOP_ENTRY PRESS_OVER_ATSPI
+#        VERSION
 set -euo pipefail
 program=$1 screenshot=$2 output=$3 desktop_entry=$4 press_over_atspi=$5
+title="Lanvo Farbprogram  V$6"
 
 if [[ -z "${DISPLAY_UNDER_TEST:-}" ]]; then
     exec env DISPLAY_UNDER_TEST=1 xvfb-run -a -s "-screen 0 1024x768x24" \
@@ -43,7 +45,7 @@ wait_for_window() {
     return 1
 }
 
-wait_for_window "Lanvo Farbprogram  V1.15"
+wait_for_window "$title"
 wait_for_window "Wichtiger Hinweis"
 notices=$(xwininfo -root -tree | grep -cF '"Wichtiger Hinweis"')
 [[ "$notices" -eq 1 ]] || { echo "expected one notice, saw $notices" >&2; exit 1; }
@@ -61,7 +63,7 @@ fi
 kill -0 "$pid" || { echo "the program ended after OK" >&2; exit 1; }
 
 "$screenshot" "$output"
-main=$(xdotool search --name "^Lanvo Farbprogram  V1.15\$" | head -n 1)
+main=$(xdotool search --name "^$title\$" | head -n 1)
 # 'WM_CLASS(STRING) = "farbprogramm", "farbprogramm"': instance, then class.
 class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
@@ -89,12 +91,12 @@ until_true() {
     done
     fail "$2"
 }
-main=$(shown "Lanvo Farbprogram  V1.15")
+main=$(shown "$title")
 grep -q "find library=libftd2xx" "$logs/first" || fail "the loader log shows no driver load"
 LD_DEBUG=libs "$program" 2>"$logs/second" &
 second=$!
 until_true '[[ -n "$(shown Farbprogramm)" ]]' "the second start showed no box"
-[[ "$(shown "Lanvo Farbprogram  V1.15")" == "$main" ]] || fail "the second start opened a window"
+[[ "$(shown "$title")" == "$main" ]] || fail "the second start opened a window"
 xdotool windowfocus --sync "$(shown Farbprogramm)" key Return
 until_true '! kill -0 "$second" 2>/dev/null' "the second start did not end"
 status=0

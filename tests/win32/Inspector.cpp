@@ -26,6 +26,7 @@
 #include "Search.h"
 #include "TreatmentControl.h"
 #include "TreatmentTips.h"
+#include "Version.h"
 #include "VirtualLampReadout.h"
 
 namespace {
@@ -439,6 +440,9 @@ void CheckVersion(const std::string& exe, std::wstring_view description,
     };
     Check(value(L"FileDescription") == description && value(L"OriginalFilename") == fileName,
           "the version resource names " + Narrow(std::wstring(fileName)));
+    Check(value(L"ProductVersion") == Wide(FARB_VERSION) &&
+              value(L"FileVersion") == Wide(FARB_VERSION),
+          "the version resource carries the program's version");
     Check(value(L"CompanyName") == L"Lanvo" &&
               value(L"LegalCopyright") == L"Copyright (C) 2026 Lanvo",
           "the version resource names the maker and the copyright");

@@ -17,14 +17,15 @@ cp "$build/ui/win32/farbprogramm.exe" "$build/tests/win32/minimal-window.exe" \
     "$build/tests/win32/startup-probe.exe" "$build/tests/lamp/fake-d2xx/ftd2xx.dll" "$session/"
 cd "$session"
 export FAKE_D2XX_DEVICES="TTL232R,FT0001,"
+title="Lanvo Farbprogram  V$(cat "$build/version.txt")"
 
 # Wine ends console lines with CR LF.
 probe() { "$WINE" startup-probe.exe "$1" "$2" </dev/null | tr -d "\r"; }
 # One unmeasured start of each fills the caches.
-probe farbprogramm.exe "Lanvo Farbprogram  V1.15" >/dev/null
+probe farbprogramm.exe "$title" >/dev/null
 probe minimal-window.exe Minimal >/dev/null
 for _ in $(seq "$runs"); do
-    echo "farbprogramm $(probe farbprogramm.exe "Lanvo Farbprogram  V1.15")"
+    echo "farbprogramm $(probe farbprogramm.exe "$title")"
     echo "minimal $(probe minimal-window.exe Minimal)"
 done >runs.txt
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the setup program with makensis from packaging/windows/farbprogramm.nsi. With --sign, the
 # two programs are signed copies beside OUTFILE, and the uninstaller and the setup program are
-# signed as NSIS finishes them, all through sign.sh.
+# signed as NSIS finishes them, all through sign.sh (with a certificate, or by attaching the
+# detached signatures in FARB_SIGNATURES).
 #   make-setup.sh [--sign] OUTFILE VERSION MAIN_EXE DEMO_EXE LICENCE ICON
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -9,6 +10,10 @@ sign=()
 if [[ $1 == --sign ]]; then
     shift
     sign=(-DSIGN="bash \"$here/sign.sh\"")
+    # makensis runs the signing in the script's folder.
+    if [[ -n ${FARB_SIGNATURES:-} ]]; then
+        export FARB_SIGNATURES=$(realpath -m "$FARB_SIGNATURES")
+    fi
 fi
 outfile=$1 version=$2 main_exe=$3 demo_exe=$4 licence=$5 icon=$6
 if ((${#sign[@]})); then

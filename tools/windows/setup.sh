@@ -5,7 +5,9 @@
 # Signed: with FARB_SIGN_PKCS12 (a code-signing certificate and its key, PKCS#12) and
 # FARB_SIGN_PASSWORD_FILE (the file holding its password) set, both programs, the uninstaller and
 # the setup program are signed, into signed/ in the build folder; FARB_SIGN_TIMESTAMP_URL adds a
-# timestamp from that server.
+# timestamp from that server. With FARB_SIGNATURES (a folder) as well, the detached signatures are
+# kept there; with FARB_SIGNATURES alone, they are attached to this build's files instead, which
+# gives the signed setup program of a release from an unsigned rebuild (tools/windows/sign.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build-windows}
@@ -15,8 +17,9 @@ bash "$root/tools/install-deps.sh"
 cmake --preset windows -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target setup --parallel "$(nproc)"
 setup=$(cat "$build/setup-exe.txt")
-if [[ -z ${FARB_SIGN_PKCS12:-} || -z ${FARB_SIGN_PASSWORD_FILE:-} ]]; then
-    echo "Not signed: FARB_SIGN_PKCS12 and FARB_SIGN_PASSWORD_FILE name no certificate." >&2
+if [[ (-z ${FARB_SIGN_PKCS12:-} || -z ${FARB_SIGN_PASSWORD_FILE:-}) && -z ${FARB_SIGNATURES:-} ]]; then
+    echo "Not signed: FARB_SIGN_PKCS12 and FARB_SIGN_PASSWORD_FILE name no certificate," \
+        "FARB_SIGNATURES no signatures." >&2
     echo "$setup"
     exit 0
 fi

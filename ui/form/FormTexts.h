@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "OpenFailure.h"
+#include "Version.h"
 
 namespace farb {
 
 // The words of the main window and its boxes, Latin-1.
-inline constexpr std::string_view kWindowTitle = "Lanvo Farbprogram  V1.15";
+inline constexpr std::string_view kWindowTitle = "Lanvo Farbprogram  V" FARB_VERSION;
 inline constexpr std::string_view kNoticeTitle = "Wichtiger Hinweis";
 inline constexpr std::string_view kNoticeText =
     "Die Licht und Farbterapie ersetzt nicht den Arztbesuch";
