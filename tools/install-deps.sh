@@ -15,7 +15,7 @@ packages=(
     dpkg-dev file desktop-file-utils appstream lintian
     umockdev libumockdev-dev gir1.2-umockdev-1.0 udev
     g++-mingw-w64-x86-64-posix googletest wine64 wine fonts-wine icoutils nsis
-    osslsigncode openssl
+    osslsigncode openssl diffoscope-minimal
 )
 
 missing=()
