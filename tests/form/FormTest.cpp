@@ -779,4 +779,78 @@ TEST(ControlTable, TheFocusChainHoldsEveryFocusableControlInTabOrder) {
 }
 
 }  // namespace
+
+// What a screen reader hears of a whole treatment: each change once, the state on F2.
+TEST_F(FormTest, TheScreenReaderHearsEachChangeOnceAndTheStateOnRequest) {
+    const auto heard = [this] {
+        std::vector<std::string> texts;
+        for (const Announcement& said : frontEnd_.spoken) {
+            texts.push_back(said.text + (said.interrupts ? " (!)" : ""));
+        }
+        frontEnd_.spoken.clear();
+        return texts;
+    };
+    using Texts = std::vector<std::string>;
+    form_.FormActivate();
+    EXPECT_EQ(heard(), Texts{}) << "the lamp found at the start is no change";
+    form_.StateShortcut();
+    EXPECT_EQ(heard(), Texts{"Bitte w\xE4hlen Sie ein Programm (!)"});
+
+    form_.lbgMouseDown(MouseButton::Left, 0);  // Adipositas: gruen 5, gelb 3, orange 3, ...
+    EXPECT_EQ(heard(), Texts{"Adipositas (Fettsucht, 19 Min."});
+    form_.Shape1MouseDown(MouseButton::Keyboard);
+    EXPECT_EQ(heard(), Texts{"Behandlung l\xE4uft: Adipositas (Fettsucht, noch 19:00"});
+    for (int second = 0; second < 299; ++second) {
+        form_.Timer1Timer();
+    }
+    EXPECT_EQ(heard(), Texts{}) << "the countdown itself is never spoken";
+    form_.Timer1Timer();
+    EXPECT_EQ(heard(), Texts{"jetzt gelb, 3 Min., noch 14:00"});
+    form_.Shape3MouseDown(MouseButton::Keyboard);
+    EXPECT_EQ(heard(), Texts{"Pause bei 14:00"});
+    form_.Shape3MouseDown(MouseButton::Keyboard);
+    EXPECT_EQ(heard(), Texts{}) << "a second Pause changes nothing";
+    form_.StateShortcut();
+    EXPECT_EQ(heard(), Texts{"Adipositas (Fettsucht, Pause, noch 14:00, jetzt gelb, danach "
+                             "orange 3 Min. (!)"});
+    form_.Timer2Timer();
+    EXPECT_EQ(heard(), Texts{}) << "a poll that finds the lamp again";
+    driver_.Unplug(lamp_);
+    form_.Timer2Timer();
+    form_.Timer2Timer();
+    EXPECT_EQ(heard(), Texts{"keine Verbindung"});
+    lamp_ = driver_.Plug("TTL232R", "FT1", LampKind::BinaryLamp);
+    form_.Timer2Timer();
+    EXPECT_EQ(heard(), Texts{"Lampe verbunden"});
+    form_.Shape1MouseDown(MouseButton::Keyboard);
+    EXPECT_EQ(heard(), Texts{"Behandlung l\xE4uft: Adipositas (Fettsucht, noch 14:00"});
+    form_.Shape2MouseDown(MouseButton::Keyboard);
+    EXPECT_EQ(heard(), Texts{"Behandlung gestoppt"});
+    form_.Shape2MouseDown(MouseButton::Keyboard);
+    EXPECT_EQ(heard(), Texts{}) << "Stop when nothing runs";
+
+    form_.lbgMouseDown(MouseButton::Left, 13);  // Muskeldystrophie has 0 minutes
+    form_.Shape1MouseDown(MouseButton::Keyboard);
+    heard();
+    form_.Timer1Timer();
+    EXPECT_EQ(heard(), Texts{}) << "a treatment of 0 minutes does not end, it never ran";
+    form_.lbgMouseDown(MouseButton::Left, 0);
+    form_.Shape1MouseDown(MouseButton::Keyboard);
+    for (int second = 0; second < 19 * 60 - 1; ++second) {
+        form_.Timer1Timer();
+    }
+    heard();
+    form_.Timer1Timer();
+    EXPECT_EQ(heard(), Texts{"Behandlung beendet: Adipositas (Fettsucht (!)"});
+    form_.Timer1Timer();
+    form_.StateShortcut();
+    EXPECT_EQ(heard(), Texts{"Adipositas (Fettsucht, beendet (!)"});
+
+    form_.FormClose();
+    form_.StateShortcut();
+    form_.Timer2Timer();
+    form_.Shape1MouseDown(MouseButton::Keyboard);
+    EXPECT_EQ(heard(), Texts{}) << "a closed window says nothing";
+}
+
 }  // namespace farb

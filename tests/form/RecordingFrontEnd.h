@@ -46,9 +46,11 @@ class RecordingFrontEnd : public FormFrontEnd {
     void AnnounceEnd(const std::string& programme) override { announced.push_back(programme); }
     void KeepAwake(bool on) override { awake.push_back(on); }
     void ShowProgress(const TreatmentProgress& shown) override { progress.push_back(shown); }
+    void Announce(const Announcement& said) override { spoken.push_back(said); }
 
     bool Visible(ControlId control) const { return visible_.at(control); }
 
+    std::vector<Announcement> spoken;
     std::map<ControlId, std::string> texts;
     std::map<ControlId, std::vector<std::string>> items;
     std::map<ControlId, int> selection;

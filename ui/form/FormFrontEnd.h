@@ -35,6 +35,14 @@ struct TreatmentProgress {
     bool operator==(const TreatmentProgress&) const = default;
 };
 
+// What a screen reader tells its user without moving the focus. Latin-1.
+struct Announcement {
+    std::string text;
+    bool interrupts = false;  // said at once, cutting off what is being said
+
+    bool operator==(const Announcement&) const = default;
+};
+
 // The one port through which the form speaks to its toolkit. Every text is Latin-1; the front
 // end converts it at the boundary.
 class FormFrontEnd {
@@ -78,6 +86,8 @@ class FormFrontEnd {
     virtual void KeepAwake(bool on) = 0;
     // Sent only when it changes.
     virtual void ShowProgress(const TreatmentProgress& progress) = 0;
+    // Tells the screen reader, where one runs, without moving the focus; nothing is shown.
+    virtual void Announce(const Announcement& announcement) = 0;
 };
 
 }  // namespace farb

@@ -47,6 +47,22 @@ inline constexpr std::string_view kHoverStart = "Start";
 inline constexpr std::string_view kHoverPause = "Pause";
 inline constexpr std::string_view kHoverStop = "Stop";
 
+// What the screen reader is told without the focus moving: the treatment's changes and, on F2,
+// its state ("Grippe, l\xE4uft, noch 12:31, jetzt rot, danach orange 5 Min.").
+inline constexpr std::string_view kSpokenStarted = "Behandlung l\xE4uft: ";
+inline constexpr std::string_view kSpokenPausedAt = "Pause bei ";
+inline constexpr std::string_view kSpokenStopped = "Behandlung gestoppt";
+inline constexpr std::string_view kSpokenEnded = "Behandlung beendet: ";
+inline constexpr std::string_view kSpokenLampFound = "Lampe verbunden";
+inline constexpr std::string_view kSpokenLampLost = "keine Verbindung";
+inline constexpr std::string_view kSpokenNothingChosen = "Bitte w\xE4hlen Sie ein Programm";
+inline constexpr std::string_view kSpokenReady = "bereit";
+inline constexpr std::string_view kSpokenRunning = "l\xE4uft";
+inline constexpr std::string_view kSpokenPaused = "Pause";
+inline constexpr std::string_view kSpokenFinished = "beendet";
+// The key that asks for the state, named in the time text's tooltip.
+inline constexpr std::string_view kStateKeyHint = "F2 sagt den Stand der Behandlung an";
+
 // Discovery selects item 0 without a lamp and item LampProtocol + 1 with one.
 std::vector<std::string> StatusItems();
 

@@ -46,6 +46,7 @@ void LampStatus::Discover() {
 }
 
 void LampStatus::ShowScan(const LampScan& scan) {
+    found_ = scan.found;
     frontEnd_.SetSelection(ControlId::ComboBox1, StatusBoxItem(scan));
     ShowOpenFailure();
 }

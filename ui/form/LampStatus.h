@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "FormFrontEnd.h"
@@ -29,6 +30,8 @@ class LampStatus {
     // A lamp that is found but does not open still shows "USB"; the tooltip says why it stays
     // dark. Sent only when it changed.
     void ShowOpenFailure();
+    // Whether the last scan found a lamp; unknown before the first.
+    std::optional<bool> LampFound() const { return found_; }
 
   private:
     void ShowScan(const LampScan& scan);
@@ -37,6 +40,7 @@ class LampStatus {
     LampLink& link_;
     bool pollTimerOn_ = false;
     std::string openFailureHint_;
+    std::optional<bool> found_;
 };
 
 }  // namespace farb

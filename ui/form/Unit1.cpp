@@ -19,7 +19,8 @@ TForm1::TForm1(FormFrontEnd& frontEnd, LampLink& lampLink, TherapyCatalogue cata
       lbh_(ControlId::lbh, frontEnd),
       lbg_(ControlId::lbg, frontEnd),
       hoverLabels_(frontEnd),
-      signals_(frontEnd) {
+      signals_(frontEnd),
+      speech_(frontEnd) {
     FormCreate();
 }
 
@@ -47,6 +48,7 @@ void TForm1::FormActivate() {
         frontEnd_.Close();
     }
     lampStatus_.Discover();
+    FollowInSpeech();
 }
 
 void TForm1::FormClose() {
@@ -67,6 +69,7 @@ void TForm1::Timer1Timer() {
 void TForm1::Timer2Timer() {
     if (!closed_) {
         lampStatus_.Poll(timer1On_);
+        FollowInSpeech();
     }
 }
 
@@ -168,6 +171,18 @@ void TForm1::SearchShortcut() {
     SearchAndChoose();
 }
 
+void TForm1::StateShortcut() {
+    if (!closed_) {
+        speech_.SayState(control_, lbg_.Selected(), lbg_.Items());
+    }
+}
+
+void TForm1::FollowInSpeech() {
+    if (!closed_) {
+        speech_.Follow(control_, lbg_.Selected(), lbg_.Items(), lampStatus_.LampFound());
+    }
+}
+
 void TForm1::SearchAndChoose() {
     if (closed_) {
         return;
@@ -223,6 +238,7 @@ void TForm1::RunEvent(Operation&& operation) {
     }
     lampStatus_.ShowOpenFailure();
     signals_.Show(control_, lbg_.Selected(), closed_);
+    FollowInSpeech();
 }
 
 void TForm1::View::SetTimeText(const std::string& text) {

@@ -14,6 +14,7 @@
 #include "LampLink.h"
 #include "LampStatus.h"
 #include "ProgrammeFinder.h"
+#include "Speech.h"
 #include "TherapyCatalogue.h"
 #include "TreatmentControl.h"
 #include "TreatmentSignals.h"
@@ -75,6 +76,8 @@ class TForm1 {
     void Shape4MouseDown(MouseButton button);
     void Shape4MouseMove();
     void SearchShortcut();
+    // F2: the screen reader says the programme, its state, the time left and the colours.
+    void StateShortcut();
     // A move over the background at a client point (96 dpi pixels).
     void Image1MouseMove(int x, int y);
 
@@ -118,6 +121,8 @@ class TForm1 {
 
     void FormCreate();
     void SearchAndChoose();
+    // What the screen reader is told of the last event.
+    void FollowInSpeech();
     // An error that escapes an event ends that event and is shown; the program runs on. Then
     // what follows the lamp and the treatment is brought up to date.
     template <class Operation>
@@ -135,6 +140,7 @@ class TForm1 {
     ChoiceList lbg_;
     HoverLabels hoverLabels_;
     TreatmentSignals signals_;
+    Speech speech_;
     bool timer1On_ = false;
     bool activated_ = false;
     // Once closed, the window does nothing more, whatever reaches it.
