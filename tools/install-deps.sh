@@ -16,6 +16,7 @@ packages=(
     umockdev libumockdev-dev gir1.2-umockdev-1.0 udev
     g++-mingw-w64-x86-64-posix googletest wine64 wine fonts-wine icoutils nsis
     osslsigncode openssl diffoscope-minimal
+    orca speech-dispatcher
 )
 
 missing=()

@@ -1,8 +1,10 @@
 #include "ListBox.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolTip>
 
 namespace farb::qt {
@@ -99,8 +101,33 @@ void ListBox::SetSelection(int index) {
         clearSelection();
         return;
     }
+    const bool wasCurrent = currentIndex().row() == index;
     selectionModel()->setCurrentIndex(model()->index(index, 0),
                                       QItemSelectionModel::ClearAndSelect);
+    // Getting the focus made the first item current without selecting it; a screen reader hears
+    // only a focus move, so the first item chosen is told as one.
+    if (wasCurrent && hasFocus()) {
+        TellFocusedItem();
+    }
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    // After the list's own focus event, so the screen reader says the list, then the item.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() && SelectedIndex() >= 0) {
+            TellFocusedItem();
+        }
+    });
+}
+
+void ListBox::TellFocusedItem() {
+    const int row = SelectedIndex() >= 0 ? SelectedIndex() : currentIndex().row();
+    if (row >= 0 && QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event) {

@@ -38,11 +38,14 @@ class ListBox : public QListWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
   private:
     void Press(QMouseEvent* event);
+    // A focus event for the selected (or else the current) item, as a focus move raises one.
+    void TellFocusedItem();
 
     int itemHeight_ = 18;
 };

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "Announcer.h"
 #include "Artwork.h"
 #include "DemoMark.h"
 #include "FormTexts.h"
@@ -61,6 +63,15 @@ void StyleList(ListBox* list, const ControlLayout& entry) {
     list->setFrameShape(QFrame::NoFrame);
 }
 
+// A window to the screen reader (a frame), so that its window commands find it; a plain QWidget
+// would be a filler.
+QAccessibleInterface* CreateAccessibleMainWindow(const QString& className, QObject* object) {
+    if (className == QLatin1String(MainWindow::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
 void StyleStatusBox(QComboBox* box) {
     // Disabled, the box would draw its text in a grey the operator can hardly read.
     QPalette legible = box->palette();
@@ -91,7 +102,9 @@ MainWindow::MainWindow(LampLink& lampLink, Edition edition, Dialogs dialogs,
       Shape4(new HotSpot(this)),
       Timer1(new QTimer(this)),
       Timer2(new QTimer(this)),
-      dialogs_(dialogs.confirmNotice ? std::move(dialogs) : ModalDialogs(this)) {
+      dialogs_(dialogs.confirmNotice ? std::move(dialogs) : ModalDialogs(this)),
+      announcer_(new Announcer(this)) {
+    QAccessible::installFactory(CreateAccessibleMainWindow);
     LayOutControls(edition);
     form_ = std::make_unique<TForm1>(static_cast<FormFrontEnd&>(*this), lampLink, catalogue);
     TForm1& form = *form_;
@@ -170,6 +183,8 @@ void MainWindow::WireEvents() {
             [&form](QPoint at) { form.MouseMove(ControlId::Image1, at.x(), at.y()); });
     auto* search = new QShortcut(QKeySequence::Find, this);
     connect(search, &QShortcut::activated, this, [&form] { form.SearchShortcut(); });
+    auto* state = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(state, &QShortcut::activated, this, [&form] { form.StateShortcut(); });
     connect(Timer1, &QTimer::timeout, this, [&form] { form.Timer1Timer(); });
     connect(Timer2, &QTimer::timeout, this, [&form] { form.Timer2Timer(); });
 }
@@ -298,6 +313,10 @@ void MainWindow::ShowProgress(const TreatmentProgress& progress) {
     if (desktop_) {
         desktop_->ShowProgress(progress);
     }
+}
+
+void MainWindow::Announce(const Announcement& announcement) {
+    announcer_->Announce(announcement);
 }
 
 void MainWindow::Activate() {

@@ -22,6 +22,8 @@
 
 namespace farb::qt {
 
+class Announcer;
+
 // The Qt skin of the main window: it builds the controls of the control table over the artwork,
 // forwards every event to the form and shows what the form tells it.
 class MainWindow : public QWidget, private FormFrontEnd {
@@ -70,6 +72,7 @@ class MainWindow : public QWidget, private FormFrontEnd {
     void AnnounceEnd(const std::string& programme) override;
     void KeepAwake(bool on) override;
     void ShowProgress(const TreatmentProgress& progress) override;
+    void Announce(const Announcement& announcement) override;
 
     BackgroundImage* Image1;
     ListBox* lbh;
@@ -91,6 +94,7 @@ class MainWindow : public QWidget, private FormFrontEnd {
     std::unique_ptr<TForm1> form_;
     // Gone before the form, which it pauses when the machine goes to sleep.
     std::unique_ptr<DesktopSession> desktop_;
+    Announcer* announcer_;
     bool shown_ = false;
 };
 
