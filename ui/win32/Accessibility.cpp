@@ -10,6 +10,14 @@ namespace farb {
 
 namespace {
 
+// UI Automation's LiveSetting property, which the annotation service maps for a plain control;
+// the SDK headers here do not name it.
+constexpr GUID kLiveSettingProperty = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+// UI Automation's LiveSetting values.
+constexpr LONG kPolite = 1;
+constexpr LONG kAssertive = 2;
+
 // One service for the program's lifetime: creating it loads the accessibility library.
 IAccPropServices* Services() {
     static IAccPropServices* const services = [] {
@@ -45,6 +53,26 @@ void NameForAssistiveTechnology(HWND control, std::string_view name) {
     if (IAccPropServices* services = Services()) {
         std::wstring wide = WideFromCoreText(name);
         services->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, wide.data());
+    }
+}
+
+void AnnounceInLiveRegion(HWND control, std::string_view text, bool assertive) {
+    if (IAccPropServices* services = Services()) {
+        VARIANT setting;
+        VariantInit(&setting);
+        setting.vt = VT_I4;
+        setting.lVal = assertive ? kAssertive : kPolite;
+        // Wine answers E_NOTIMPL: the event below still carries the text to a reader.
+        services->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, kLiveSettingProperty, setting);
+    }
+    SetWindowTextW(control, WideFromCoreText(text).c_str());
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void ClearLiveRegion(HWND control) {
+    if (IAccPropServices* services = Services()) {
+        MSAAPROPID property = kLiveSettingProperty;
+        services->ClearHwndProps(control, OBJID_CLIENT, CHILDID_SELF, &property, 1);
     }
 }
 

@@ -100,6 +100,10 @@ MainWindow::MainWindow(HINSTANCE instance, LampLink& lampLink, Edition edition)
     }
     artwork_.Render(instance_, dpi_);
     CreateControls();
+    // No size: nothing to see or click, yet a name for the screen reader.
+    liveRegion_ =
+        CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, window_,
+                        reinterpret_cast<HMENU>(IDC_LIVE_REGION), instance_, nullptr);
     FitFrame();
     form_ = std::make_unique<TForm1>(*this, lampLink);
 }
@@ -304,6 +308,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // nothing.
             if (LOWORD(wParam) == IDM_SEARCH && form_) {
                 form_->SearchShortcut();
+            } else if (LOWORD(wParam) == IDM_STATE && form_) {
+                form_->StateShortcut();
             }
             return 0;
         case WM_DPICHANGED:
@@ -317,6 +323,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(window_);
             return 0;
         case WM_DESTROY:
+            ClearLiveRegion(liveRegion_);
             KillTimer(window_, TimerIdOf(TimerId::Timer1));
             KillTimer(window_, TimerIdOf(TimerId::Timer2));
             PostQuitMessage(0);

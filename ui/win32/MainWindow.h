@@ -58,6 +58,7 @@ class MainWindow : public FormFrontEnd {
     void AnnounceEnd(const std::string& programme) override;
     void KeepAwake(bool on) override;
     void ShowProgress(const TreatmentProgress& progress) override;
+    void Announce(const Announcement& announcement) override;
 
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
@@ -100,8 +101,9 @@ class MainWindow : public FormFrontEnd {
     HBRUSH listBrush_ = nullptr;
     ToolTips toolTips_;
     HACCEL shortcuts_ = nullptr;
-    HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
-    WPARAM keyDown_ = 0;    // the last key pressed in a list, which its typed character belongs to
+    HWND focus_ = nullptr;
+    HWND liveRegion_ = nullptr;  // the control that had the focus when the window was deactivated
+    WPARAM keyDown_ = 0;  // the last key pressed in a list, which its typed character belongs to
     AwakeRequest awake_;
     std::unique_ptr<TaskbarProgress> taskbar_;
     std::unique_ptr<TForm1> form_;

@@ -3,6 +3,8 @@
 
 #include "MainWindow.h"
 
+#include "Accessibility.h"
+
 namespace farb {
 
 std::optional<LRESULT> MainWindow::OnSystemMessage(UINT message, WPARAM wParam) {
@@ -41,5 +43,9 @@ void MainWindow::ShowProgress(const TreatmentProgress& progress) {
 // Nothing more on Windows: the flashing task-bar button and the sound already call the operator,
 // and a notification would only repeat them.
 void MainWindow::AnnounceEnd(const std::string&) {}
+
+void MainWindow::Announce(const Announcement& announcement) {
+    AnnounceInLiveRegion(liveRegion_, announcement.text, announcement.interrupts);
+}
 
 }  // namespace farb

@@ -17,6 +17,10 @@
 
 // Ctrl+F in the main window.
 #define IDM_SEARCH 40001
+// F2 in the main window: the screen reader says the treatment's state.
+#define IDM_STATE 40002
+// The main window's live region, a text the screen reader speaks and nobody sees.
+#define IDC_LIVE_REGION 199
 
 // Each control of the main window has the id kFirstControlId + its place in the control table,
 // so a reader from outside can tell them apart.
