@@ -458,22 +458,28 @@ TEST_F(FormTest, TheCountdownTooltipTellsTheColourNowAndNext) {
     form_.lbgMouseDown(MouseButton::Left, 0);  // green 5, yellow 3, orange 3, yellow 3, green 5
     EXPECT_EQ(frontEnd_.tips[ControlId::lt], "");
     form_.Shape1MouseDown(MouseButton::Left);
-    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "jetzt gr\xFCn, noch 5:00 \xB7 danach gelb, 3 Min.");
+    EXPECT_EQ(frontEnd_.tips[ControlId::lt],
+              "jetzt gr\xFCn, noch 5:00 \xB7 danach gelb, 3 Min."
+              " \xB7 F2 sagt den Stand an");
     for (int tick = 0; tick < 5 * 60 + 47; ++tick) {
         form_.Timer1Timer();
     }
     form_.Shape3MouseDown(MouseButton::Left);
-    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "jetzt gelb, noch 2:13 \xB7 danach orange, 3 Min.");
+    EXPECT_EQ(frontEnd_.tips[ControlId::lt],
+              "jetzt gelb, noch 2:13 \xB7 danach orange, 3 Min."
+              " \xB7 F2 sagt den Stand an");
     form_.Shape1MouseDown(MouseButton::Left);
     for (int tick = 0; tick < 13 * 60; ++tick) {
         form_.Timer1Timer();
     }
-    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "jetzt gr\xFCn, noch 0:13 \xB7 danach Ende");
+    EXPECT_EQ(frontEnd_.tips[ControlId::lt],
+              "jetzt gr\xFCn, noch 0:13 \xB7 danach Ende"
+              " \xB7 F2 sagt den Stand an");
     EXPECT_EQ(frontEnd_.sounds, 0);
     for (int tick = 0; tick < 15; ++tick) {
         form_.Timer1Timer();
     }
-    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "Programm beendet");
+    EXPECT_EQ(frontEnd_.tips[ControlId::lt], "Programm beendet \xB7 F2 sagt den Stand an");
     EXPECT_EQ(frontEnd_.sounds, 1);  // once, at 0:00
     EXPECT_EQ(frontEnd_.attentionRequests, 1);
     form_.Shape2MouseDown(MouseButton::Keyboard);

@@ -534,7 +534,8 @@ class WindowTest : public QObject {
         QCOMPARE(Text("Label1"), QStringLiteral("Restdauer"));
         form->Form().Timer1Timer();
         QLabel* time = Control<QLabel>("lt");
-        const QString tip = QString::fromUtf8("jetzt grün, noch 4:59 · danach gelb, 3 Min.");
+        const QString tip =
+            QString::fromUtf8("jetzt grün, noch 4:59 · danach gelb, 3 Min. · F2 sagt den Stand an");
         QCOMPARE(time->toolTip(), tip);
         QCOMPARE(time->accessibleDescription(), tip);
         QTest::keyClick(window, Qt::Key_Tab);

@@ -276,7 +276,8 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
     Check(SentSince(log, since, green), "the first minute's colour: " + WriteLine(green));
     // The countdown runs on while the tooltip comes up: any second of the first green minute.
     const std::wstring now = WideFromCoreText("jetzt gr\xFCn, noch 4:");
-    const std::wstring next = WideFromCoreText(" \xB7 danach gelb, 3 Min.");
+    const std::wstring next =
+        WideFromCoreText(" \xB7 danach gelb, 3 Min. \xB7 F2 sagt den Stand an");
     const auto tellsNowAndNext = [&](const std::wstring& text) {
         return text.starts_with(now) && text.ends_with(next) &&
                text.size() == now.size() + 2 + next.size();

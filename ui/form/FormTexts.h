@@ -60,8 +60,8 @@ inline constexpr std::string_view kSpokenReady = "bereit";
 inline constexpr std::string_view kSpokenRunning = "l\xE4uft";
 inline constexpr std::string_view kSpokenPaused = "Pause";
 inline constexpr std::string_view kSpokenFinished = "beendet";
-// The key that asks for the state, named in the time text's tooltip.
-inline constexpr std::string_view kStateKeyHint = "F2 sagt den Stand der Behandlung an";
+// The key that asks for the state, named at the end of the time text's tooltip.
+inline constexpr std::string_view kStateKeyHint = " \xB7 F2 sagt den Stand an";
 
 // Discovery selects item 0 without a lamp and item LampProtocol + 1 with one.
 std::vector<std::string> StatusItems();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "FormTexts.h"
 #include "TreatmentTips.h"
 
 namespace farb {
@@ -16,7 +17,10 @@ void TreatmentSignals::Show(const TreatmentControl& treatment, int row, bool clo
 }
 
 void TreatmentSignals::ShowCountdownTip(const TreatmentControl& treatment, int row) {
-    const std::string tip = CountdownTipText(treatment, row);
+    std::string tip = CountdownTipText(treatment, row);
+    if (!tip.empty()) {
+        tip += kStateKeyHint;
+    }
     if (tip != countdownTip_) {
         countdownTip_ = tip;
         frontEnd_.SetToolTip(ControlId::lt, tip);
