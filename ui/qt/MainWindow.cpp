@@ -14,6 +14,7 @@
 #include "FormTexts.h"
 #include "ProgramIcon.h"
 #include "SearchDialog.h"
+#include "StatusRegion.h"
 #include "WindowPlacement.h"
 
 namespace farb::qt {
@@ -157,6 +158,7 @@ void MainWindow::LayOutControls(Edition edition) {
     plain.setColor(QPalette::Window, ToQColor(window.plainBackground));
     Image1->setPalette(plain);
     StyleStatusBox(ComboBox1);
+    new StatusRegion(this, {Label1, lt, ComboBox1});
 
     const std::vector<ControlId> focusChain = FocusChain();
     for (std::size_t i = 1; i < focusChain.size(); ++i) {

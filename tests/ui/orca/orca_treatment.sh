@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A whole treatment by keyboard alone, heard through the real Orca (run inside with_orca.sh,
 # which sets SPEECH_LOG): the notice, a category, a programme with its steps, Start, a new
-# colour, Pause, F2, Stop, the lamp pulled out and plugged in.
+# colour, Pause, F2, the status bar, Stop, the lamp pulled out and plugged in.
 # The rig's timers are the test's: each second of the treatment is a "tick" sent to it.
 #   orca_treatment.sh ORCA_RIG
 set -euo pipefail
@@ -87,6 +87,12 @@ key space
 hear "^Pause bei 14:00" "Pause is spoken with the time"
 key F2
 hear "^Adipositas \(Fettsucht, Pause, noch 14:00, jetzt " "F2 tells the state"
+# Orca's "read status bar": Orca's key and Enter on the keypad, twice.
+key --delay 100 Insert+KP_Enter Insert+KP_Enter
+hear "^statusbar" "Orca finds the window's status bar"
+hear "^Pause label" "which reads the status text"
+hear "^14:00 label" "and the time left"
+hear "^USB combo box" "and the connection"
 key Tab
 hear "Stop" "Tab reaches Stop"
 key space
