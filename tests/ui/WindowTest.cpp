@@ -621,6 +621,22 @@ class WindowTest : public QObject {
         QCOMPARE(Control<ListBox>("lbg")->SelectedIndex(), 2);
         QCOMPARE(LampBytes().size(), sent);
         QCOMPARE(Control<HotSpot>("Shape4")->toolTip(), QStringLiteral("Programm suchen (Strg+F)"));
+
+        // Down typed into the field moves to the second find, which Enter then chooses.
+        answer([&shown](QLineEdit* query) {
+            shown.clear();
+            QTest::keyClick(query, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(query, QStringLiteral("schmerz"));
+            const QAbstractItemModel* found =
+                query->window()->findChild<QListView*>("found")->model();
+            shown << found->index(1, 0).data().toString();
+            QTest::keyClick(query, Qt::Key_Down);
+            QTest::keyClick(query, Qt::Key_Return);
+        });
+        PressAt({572, 148});
+        auto* programmes = Control<ListBox>("lbg");
+        QCOMPARE(programmes->item(programmes->SelectedIndex())->text(),
+                 shown.value(0).section(QString::fromUtf8(" — "), 0, 0));
     }
 
     // Without a session bus the lock file alone keeps a second start out.

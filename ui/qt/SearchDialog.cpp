@@ -1,6 +1,5 @@
 #include "SearchDialog.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,6 +8,8 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
 
 #include "CoreText.h"
 #include "FormTexts.h"
@@ -16,13 +17,26 @@
 namespace farb::qt {
 namespace {
 
-constexpr int kEntryRole = Qt::UserRole + 1;
+std::optional<SearchKey> MovingKey(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            return SearchKey::Up;
+        case Qt::Key_Down:
+            return SearchKey::Down;
+        case Qt::Key_PageUp:
+            return SearchKey::PageUp;
+        case Qt::Key_PageDown:
+            return SearchKey::PageDown;
+        default:
+            return std::nullopt;
+    }
+}
 
 }  // namespace
 
 SearchDialog::SearchDialog(Finder find, QWidget* parent)
     : QDialog(parent),
-      find_(std::move(find)),
+      choice_(std::move(find)),
       query_(new QLineEdit(this)),
       found_(new QListView(this)),
       model_(new QStandardItemModel(this)) {
@@ -53,53 +67,51 @@ SearchDialog::SearchDialog(Finder find, QWidget* parent)
     layout->addWidget(buttons);
 
     connect(query_, &QLineEdit::textChanged, this, &SearchDialog::ShowFound);
+    connect(found_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { choice_.Select(current.row()); });
     connect(found_, &QListView::doubleClicked, this, &SearchDialog::Choose);
     connect(buttons, &QDialogButtonBox::accepted, this, &SearchDialog::Choose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    ShowFound(QString());
+    ShowChoice();
 }
 
 void SearchDialog::ShowFound(const QString& query) {
+    choice_.Query(CoreTextFrom(query));
+    ShowChoice();
+}
+
+void SearchDialog::ShowChoice() {
     model_->clear();
-    for (const FoundProgramme& programme : find_(CoreTextFrom(query))) {
-        auto* item = new QStandardItem(FromCoreText(programme.text));
-        item->setData(programme.entry, kEntryRole);
-        item->setToolTip(FromCoreText(programme.steps));
-        item->setData(FromCoreText(programme.steps), Qt::AccessibleDescriptionRole);
+    for (const SearchChoice::Row& row : choice_.Rows()) {
+        auto* item = new QStandardItem(FromCoreText(row.text));
+        item->setToolTip(FromCoreText(row.steps));
+        item->setData(FromCoreText(row.steps), Qt::AccessibleDescriptionRole);
+        if (!choice_.CanChoose()) {
+            item->setFlags(Qt::ItemIsEnabled);
+        }
         model_->appendRow(item);
     }
-    const bool any = model_->rowCount() > 0;
-    if (!any) {
-        auto* nothing = new QStandardItem(FromCoreText(kSearchNothingFound));
-        nothing->setFlags(Qt::ItemIsEnabled);
-        model_->appendRow(nothing);
-    } else {
-        found_->setCurrentIndex(model_->index(0, 0));
+    if (choice_.CanChoose()) {
+        found_->setCurrentIndex(model_->index(choice_.Selected(), 0));
     }
-    choose_->setEnabled(any);
+    choose_->setEnabled(choice_.CanChoose());
 }
 
 void SearchDialog::Choose() {
-    const QModelIndex current = found_->currentIndex();
-    const QVariant entry = current.isValid() ? current.data(kEntryRole) : QVariant();
-    if (!entry.isValid()) {
+    if (!choice_.CanChoose()) {
         return;
     }
-    chosen_ = entry.toInt();
+    chosen_ = choice_.Chosen();
     accept();
 }
 
-// Up, Down and the page keys typed into the field move through the list, so the operator never
-// has to leave the field.
 bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == query_ && event->type() == QEvent::KeyPress) {
-        const auto* press = static_cast<QKeyEvent*>(event);
-        const int key = press->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
-            key == Qt::Key_PageDown) {
-            QKeyEvent forwarded(QEvent::KeyPress, key, press->modifiers(), press->text(),
-                                press->isAutoRepeat());
-            QCoreApplication::sendEvent(found_, &forwarded);
+        const std::optional<SearchKey> key = MovingKey(static_cast<QKeyEvent*>(event)->key());
+        if (key) {
+            const int rowHeight = std::max(1, found_->sizeHintForRow(0));
+            choice_.Move(*key, found_->viewport()->height() / rowHeight);
+            found_->setCurrentIndex(model_->index(choice_.Selected(), 0));
             return true;
         }
     }

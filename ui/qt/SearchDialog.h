@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ProgrammeFinder.h"
+#include "SearchChoice.h"
 
 class QLineEdit;
 class QListView;
@@ -14,14 +15,15 @@ class QStandardItemModel;
 
 namespace farb::qt {
 
-// "Programm suchen": a text field and below it the programmes found for what it holds, updated
-// as the operator types. Up and Down in the field move through the list; Enter, a double click
-// or "Auswählen" choose, Escape or "Abbrechen" change nothing.
+// "Programm suchen", drawn from SearchChoice: a text field and below it the programmes found for
+// what it holds, updated as the operator types. Up, Down and the page keys in the field move
+// through the list; Enter, a double click or "Auswählen" choose, Escape or "Abbrechen" change
+// nothing.
 class SearchDialog : public QDialog {
     Q_OBJECT
 
   public:
-    using Finder = std::function<std::vector<FoundProgramme>(std::string_view query)>;
+    using Finder = SearchChoice::Finder;
 
     SearchDialog(Finder find, QWidget* parent = nullptr);
 
@@ -33,9 +35,10 @@ class SearchDialog : public QDialog {
 
   private:
     void ShowFound(const QString& query);
+    void ShowChoice();
     void Choose();
 
-    Finder find_;
+    SearchChoice choice_;
     QLineEdit* query_;
     QListView* found_;
     QStandardItemModel* model_;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 #include "Accessibility.h"
@@ -13,8 +14,7 @@ namespace farb {
 namespace {
 
 struct Search {
-    ProgrammeFinderFunction find;
-    std::vector<FoundProgramme> found;
+    SearchChoice choice;
     HWND tip = nullptr;
     int tippedItem = -1;
     std::wstring tipText;
@@ -29,24 +29,21 @@ std::string CoreQuery(HWND field) {
 
 void ShowFound(HWND dialog, Search& search) {
     HWND list = GetDlgItem(dialog, IDC_SEARCH_FOUND);
-    search.found = search.find(CoreQuery(GetDlgItem(dialog, IDC_SEARCH_QUERY)));
+    search.choice.Query(CoreQuery(GetDlgItem(dialog, IDC_SEARCH_QUERY)));
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    for (std::size_t item = 0; item < search.found.size(); ++item) {
-        const std::wstring text = WideFromCoreText(search.found[item].text);
+    const std::vector<SearchChoice::Row>& rows = search.choice.Rows();
+    for (std::size_t item = 0; item < rows.size(); ++item) {
+        const std::wstring text = WideFromCoreText(rows[item].text);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        DescribeForAssistiveTechnology(list, static_cast<LONG>(item + 1), search.found[item].steps);
+        if (search.choice.CanChoose()) {
+            DescribeForAssistiveTechnology(list, static_cast<LONG>(item + 1), rows[item].steps);
+        }
     }
-    const bool any = !search.found.empty();
-    if (any) {
-        SendMessageW(list, LB_SETCURSEL, 0, 0);
-    } else {
-        const std::wstring nothing = WideFromCoreText(kSearchNothingFound);
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(nothing.c_str()));
-    }
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(search.choice.Selected()), 0);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
-    EnableWindow(GetDlgItem(dialog, IDOK), any);
+    EnableWindow(GetDlgItem(dialog, IDOK), search.choice.CanChoose());
     // A tip still showing was about an item of the list before.
     search.tippedItem = -1;
     search.tipText.clear();
@@ -56,21 +53,46 @@ void ShowFound(HWND dialog, Search& search) {
 }
 
 void Choose(HWND dialog, const Search& search) {
-    const LRESULT item = SendDlgItemMessageW(dialog, IDC_SEARCH_FOUND, LB_GETCURSEL, 0, 0);
-    if (item >= 0 && static_cast<std::size_t>(item) < search.found.size()) {
-        EndDialog(dialog, search.found[static_cast<std::size_t>(item)].entry);
+    if (search.choice.CanChoose()) {
+        EndDialog(dialog, search.choice.Chosen());
     }
+}
+
+std::optional<SearchKey> MovingKey(WPARAM key) {
+    switch (key) {
+        case VK_UP:
+            return SearchKey::Up;
+        case VK_DOWN:
+            return SearchKey::Down;
+        case VK_PRIOR:
+            return SearchKey::PageUp;
+        case VK_NEXT:
+            return SearchKey::PageDown;
+        default:
+            return std::nullopt;
+    }
+}
+
+int RowsInSight(HWND list) {
+    RECT client{};
+    GetClientRect(list, &client);
+    const LRESULT rowHeight = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    return rowHeight > 0 ? static_cast<int>((client.bottom - client.top) / rowHeight) : 1;
 }
 
 // Up, Down and the page keys typed into the field move through the list.
 LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                DWORD_PTR list) {
+                                DWORD_PTR data) {
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(field, FieldProcedure, id);
-    } else if (message == WM_KEYDOWN &&
-               (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_PRIOR || wParam == VK_NEXT)) {
-        SendMessageW(reinterpret_cast<HWND>(list), message, wParam, lParam);
-        return 0;
+    } else if (message == WM_KEYDOWN) {
+        if (const std::optional<SearchKey> key = MovingKey(wParam)) {
+            auto& search = *reinterpret_cast<Search*>(data);
+            HWND list = GetDlgItem(GetParent(field), IDC_SEARCH_FOUND);
+            search.choice.Move(*key, RowsInSight(list));
+            SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(search.choice.Selected()), 0);
+            return 0;
+        }
     }
     return DefSubclassProc(field, message, wParam, lParam);
 }
@@ -86,8 +108,9 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
         const int item = HIWORD(hit) ? -1 : LOWORD(hit);
         if (item != search.tippedItem) {
             search.tippedItem = item;
-            search.tipText = item >= 0 && static_cast<std::size_t>(item) < search.found.size()
-                                 ? WideFromCoreText(search.found[item].steps)
+            const std::vector<SearchChoice::Row>& rows = search.choice.Rows();
+            search.tipText = item >= 0 && static_cast<std::size_t>(item) < rows.size()
+                                 ? WideFromCoreText(rows[static_cast<std::size_t>(item)].steps)
                                  : std::wstring();
             SendMessageW(search.tip, TTM_POP, 0, 0);
         }
@@ -120,8 +143,7 @@ void Prepare(HWND dialog, Search& search) {
     SetDlgItemTextW(dialog, IDCANCEL, WideFromCoreText(kCancelButton).c_str());
     NameForAssistiveTechnology(GetDlgItem(dialog, IDC_SEARCH_FOUND), kSearchResults);
     HWND field = GetDlgItem(dialog, IDC_SEARCH_QUERY);
-    SetWindowSubclass(field, FieldProcedure, 1,
-                      reinterpret_cast<DWORD_PTR>(GetDlgItem(dialog, IDC_SEARCH_FOUND)));
+    SetWindowSubclass(field, FieldProcedure, 1, reinterpret_cast<DWORD_PTR>(&search));
     AddListTip(dialog, search);
     ShowFound(dialog, search);
     SetFocus(field);
@@ -147,6 +169,9 @@ INT_PTR CALLBACK SearchProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
         const int notification = HIWORD(wParam);
         if (id == IDC_SEARCH_QUERY && notification == EN_CHANGE) {
             ShowFound(dialog, *search);
+        } else if (id == IDC_SEARCH_FOUND && notification == LBN_SELCHANGE) {
+            search->choice.Select(static_cast<int>(
+                SendDlgItemMessageW(dialog, IDC_SEARCH_FOUND, LB_GETCURSEL, 0, 0)));
         } else if ((id == IDC_SEARCH_FOUND && notification == LBN_DBLCLK) || id == IDOK) {
             Choose(dialog, *search);
         } else if (id == IDCANCEL) {
@@ -160,8 +185,7 @@ INT_PTR CALLBACK SearchProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 int AskForProgramme(HWND owner, ProgrammeFinderFunction find) {
-    Search search;
-    search.find = std::move(find);
+    Search search{SearchChoice(std::move(find))};
     const INT_PTR chosen =
         DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SEARCH), owner,
                         SearchProcedure, reinterpret_cast<LPARAM>(&search));
