@@ -522,6 +522,29 @@ class WindowTest : public QObject {
         QCOMPARE(lbg->item(0)->data(Qt::AccessibleDescriptionRole).toString(), tips[1]);
     }
 
+    // A white frame shows the keyboard's place: on the focused list's current entry and on the
+    // focused hot spot, and nowhere once the focus has gone on.
+    void theKeyboardFocusIsPlainToSee() {
+        ShowActive();
+        PressItem("lbg", 0);
+        const auto framed = [this](QWidget* control, QRect area) {
+            const QImage shot = form->grab().toImage();
+            const QPoint corner = control->mapTo(form.get(), area.topLeft());
+            return shot.pixelColor(corner) == Qt::white &&
+                   shot.pixelColor(corner + QPoint(area.width() / 2, 1)) == Qt::white;
+        };
+        auto* programmes = Control<ListBox>("lbg");
+        auto* start = Control<HotSpot>("Shape1");
+        programmes->setFocus();
+        const QRect entry = programmes->visualItemRect(programmes->item(0));
+        QVERIFY(framed(programmes->viewport(), entry));
+        QVERIFY(!framed(start, start->rect()));
+        QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), start);
+        QVERIFY(framed(start, start->rect()));
+        QVERIFY(!framed(programmes->viewport(), entry));
+    }
+
     // Tab from the programme list reaches Start and Pause; Space and Enter press them. The time
     // text's tooltip and description follow the countdown; its name stays what it shows.
     void startAndPauseFromTheKeyboardAndTheCountdownTooltip() {

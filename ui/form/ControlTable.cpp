@@ -19,6 +19,8 @@ constexpr WindowLayout kMainWindow{
     .fontPixels = 13,
     .fontFamily = "Arial",
     .plainBackground = {70, 66, 130},
+    .focusMark = {255, 255, 255},
+    .focusMarkWidth = 2,
 };
 
 constexpr ControlLayout List(ControlId id, std::string_view name, Rect rect, int focusOrder,

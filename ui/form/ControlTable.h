@@ -76,6 +76,10 @@ struct WindowLayout {
     int fontPixels;  // the window's default font, Arial
     std::string_view fontFamily;
     Rgb plainBackground;  // shown where the artwork is missing
+    // The frame around the control with the keyboard focus (a hot spot, a list's current
+    // entry), clear on the dark panel and on the lists alike.
+    Rgb focusMark;
+    int focusMarkWidth;
 };
 
 // A plate with one line of bold text drawn into the artwork, such as the demo's mark in the

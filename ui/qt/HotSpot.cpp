@@ -3,9 +3,9 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
+#include "FocusMark.h"
 #include "ListBox.h"
 
 namespace farb::qt {
@@ -63,13 +63,10 @@ void HotSpot::keyPressEvent(QKeyEvent* event) {
 }
 
 void HotSpot::paintEvent(QPaintEvent*) {
-    if (!hasFocus()) {
-        return;
+    if (hasFocus()) {
+        QPainter painter(this);
+        DrawFocusMark(painter, rect());
     }
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 }  // namespace farb::qt

@@ -4,8 +4,11 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QToolTip>
+
+#include "FocusMark.h"
 
 namespace farb::qt {
 
@@ -113,6 +116,7 @@ void ListBox::SetSelection(int index) {
 
 void ListBox::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
+    viewport()->update();
     // After the list's own focus event, so the screen reader says the list, then the item.
     QTimer::singleShot(0, this, [this] {
         if (hasFocus() && SelectedIndex() >= 0) {
@@ -172,6 +176,16 @@ void ListBox::keyReleaseEvent(QKeyEvent* event) {
 void ListBox::focusOutEvent(QFocusEvent* event) {
     emit Exit();
     QListWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+// The style's own focus mark is a faint line; the keyboard's place must be plain to see.
+void ListBox::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (hasFocus() && currentIndex().isValid()) {
+        QPainter painter(viewport());
+        DrawFocusMark(painter, visualRect(currentIndex()));
+    }
 }
 
 bool ListBox::viewportEvent(QEvent* event) {

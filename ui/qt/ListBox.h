@@ -41,6 +41,7 @@ class ListBox : public QListWidget {
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void Press(QMouseEvent* event);
