@@ -132,6 +132,17 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
     return pixel;
 }
 
+// Whether the focus frame shows on the control's edge: its corner and the middle of its top.
+bool FocusFramed(HWND main, HWND control) {
+    RECT area{};
+    GetWindowRect(control, &area);
+    MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&area), 2);
+    const Rgb mark = MainWindowLayout().focusMark;
+    const COLORREF white = RGB(mark.red, mark.green, mark.blue);
+    return ScreenPixel(main, area.left, area.top) == white &&
+           ScreenPixel(main, (area.left + area.right) / 2, area.top + 1) == white;
+}
+
 // Where the artwork fails to decode, the window shows its plain colour instead.
 void CheckColours(HWND main, int dpi) {
     const Rgb plain = MainWindowLayout().plainBackground;
@@ -196,11 +207,14 @@ void ChooseWithKeys(HWND main) {
     HWND start = Child(main, ControlId::Shape1);
     PostMessageW(lbg, WM_KEYDOWN, VK_TAB, 1);
     Check(Eventually([&] { return Focus(main) == start; }), "Tab moves on to Start");
+    Check(Eventually([&] { return FocusFramed(main, start); }), "a white frame marks Start");
     Key(start, VK_SPACE);
     Check(Shows(main, ControlId::Label1, kStatusRemaining), "Space presses Start: Restdauer");
     PostMessageW(start, WM_KEYDOWN, VK_TAB, 1);
     HWND pause = Child(main, ControlId::Shape3);
     Check(Eventually([&] { return Focus(main) == pause; }), "Tab moves on to Pause");
+    Check(Eventually([&] { return FocusFramed(main, pause) && !FocusFramed(main, start); }),
+          "the frame moves on to Pause");
     Key(pause, VK_RETURN);
     Check(Shows(main, ControlId::Label1, kStatusPause), "Enter presses Pause");
 }
