@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -20,6 +21,15 @@ class StatusRegion : public QWidget {
 
   private:
     std::vector<QPointer<QWidget>> members_;
+};
+
+// A label of the status bar: its text is also readable as text, which Orca 48 asks of a status
+// bar's labels before it reads them.
+class StatusLabel : public QLabel {
+    Q_OBJECT
+
+  public:
+    explicit StatusLabel(QWidget* parent);
 };
 
 }  // namespace farb::qt

@@ -20,12 +20,13 @@ heard_from=0
 # 00", "left paren") and its role word for a notification taken out again.
 said() {
     tail -n +"$((heard_from + 1))" "$SPEECH_LOG" |
-        sed -E 's/^notification //; s/ +left paren\(/ (/g; s/ colon: /: /g; s/ colon /:/g; s/ dot ,/.,/g'
+        LC_ALL=C sed -E 's/^notification //; s/ +left paren\(/ (/g; s/ colon: /: /g; s/ colon /:/g; s/ dot ,/.,/g'
 }
 # Waits up to 10 s for a line of what Orca said since the last step to match the pattern.
 hear() { # PATTERN WHAT
     for _ in $(seq 100); do
-        if said | grep -qE -- "$1"; then
+        # Bytes, not characters: speech-dispatcher 0.12's log module writes Latin-1.
+        if said | LC_ALL=C grep -qE -- "$1"; then
             echo "ok   $2"
             return 0
         fi
@@ -74,7 +75,7 @@ hear "^Adipositas \(Fettsucht" "the first Down speaks the first programme"
 key Tab
 hear "Start" "Tab reaches Start"
 key space
-hear "^Behandlung l.uft: Adipositas \(Fettsucht, noch 19:00" "Start is spoken with the time"
+hear "^Behandlung l.{1,2}uft: Adipositas \(Fettsucht, noch 19:00" "Start is spoken with the time"
 # Five minutes of green, then yellow begins; a burst of ticks keeps Orca busy with the time text
 # for a moment, so the tick that changes the colour comes on its own.
 rig_command "tick 299"
@@ -89,9 +90,10 @@ key F2
 hear "^Adipositas \(Fettsucht, Pause, noch 14:00, jetzt " "F2 tells the state"
 # Orca's "read status bar": Orca's key and Enter on the keypad, twice.
 key --delay 100 Insert+KP_Enter Insert+KP_Enter
-hear "^statusbar" "Orca finds the window's status bar"
-hear "^Pause label" "which reads the status text"
-hear "^14:00 label" "and the time left"
+# Orca 43 says "statusbar" and "Pause label.", Orca 48 "status bar" and "Pause.".
+hear "^status ?bar" "Orca finds the window's status bar"
+hear "^Pause( label)?\.$" "which reads the status text"
+hear "^14:00( label)?\.$" "and the time left"
 hear "^USB combo box" "and the connection"
 key Tab
 hear "Stop" "Tab reaches Stop"
