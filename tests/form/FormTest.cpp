@@ -404,6 +404,11 @@ TEST(FormSearch, ChoosingAFoundProgrammeDoesWhatTheTwoClicksDo) {
               clicked.driver.BytesReceivedBy(clicked.lamp));
     EXPECT_EQ(searched.form.Treatment().State(), TreatmentState::Ready);
     EXPECT_EQ(found[0].steps, searched.frontEnd.itemTips[ControlId::lbg][2].description);
+    // The screen reader hears the choice as after the clicks: the stop, then name and total.
+    EXPECT_EQ(searched.frontEnd.spoken, clicked.frontEnd.spoken);
+    ASSERT_FALSE(searched.frontEnd.spoken.empty());
+    EXPECT_EQ(searched.frontEnd.spoken.back().text.rfind("Migr\xE4ne, ", 0), 0u)
+        << searched.frontEnd.spoken.back().text;
 }
 
 TEST(FormSearch, TheMagnifierAndCtrlFOpenTheSearchAndACancelChangesNothing) {
