@@ -32,6 +32,17 @@ const char* const logFile = std::getenv("FAKE_D2XX_LOG");
 std::vector<FakeDevice> DevicesFromEnvironment();
 std::vector<FakeDevice> devices = DevicesFromEnvironment();
 
+// FAKE_D2XX_UNPLUGGED names a file: while it exists the cable is pulled, so no device is counted,
+// listed or opened, and a handle opened before fails every call but FT_Close.
+bool Unplugged() {
+    const char* path = std::getenv("FAKE_D2XX_UNPLUGGED");
+    std::FILE* file = path ? std::fopen(path, "rb") : nullptr;
+    if (file) {
+        std::fclose(file);
+    }
+    return file != nullptr;
+}
+
 void Note(const std::string& line) {
     callLog += line + "\n";
     if (logFile) {
@@ -63,7 +74,10 @@ std::vector<FakeDevice> DevicesFromEnvironment() {
     return scripted;
 }
 
-FakeDevice* DeviceOf(FT_HANDLE handle) {
+FakeDevice* DeviceOf(FT_HANDLE handle, bool evenUnplugged = false) {
+    if (!evenUnplugged && Unplugged()) {
+        return nullptr;
+    }
     for (FakeDevice& device : devices) {
         if (&device == handle && device.open) {
             return &device;
@@ -102,12 +116,12 @@ FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_ListDevices(void* arg1, void* arg2, DWOR
     std::snprintf(hexFlags, sizeof hexFlags, "0x%08X", flags);
     if (flags == 0x80000000u) {
         Note(std::string("FT_ListDevices(") + hexFlags + ")");
-        *static_cast<DWORD*>(arg1) = static_cast<DWORD>(devices.size());
+        *static_cast<DWORD*>(arg1) = Unplugged() ? 0 : static_cast<DWORD>(devices.size());
         return 0;
     }
     const auto index = reinterpret_cast<std::uintptr_t>(arg1);
     Note("FT_ListDevices(" + std::to_string(index) + "," + hexFlags + ")");
-    if ((flags & 0x40000000u) == 0 || index >= devices.size()) {
+    if ((flags & 0x40000000u) == 0 || index >= devices.size() || Unplugged()) {
         return 2;
     }
     const FakeDevice& device = devices[index];
@@ -120,7 +134,7 @@ FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_OpenEx(void* arg, DWORD flags, FT_HANDLE
     const std::string serial = static_cast<const char*>(arg);
     Note("FT_OpenEx(" + serial + "," + std::to_string(flags) + ")");
     for (FakeDevice& device : devices) {
-        if (flags == 1 && device.serial == serial && !device.open) {
+        if (flags == 1 && device.serial == serial && !device.open && !Unplugged()) {
             device.open = true;
             *handle = &device;
             return 0;
@@ -131,7 +145,7 @@ FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_OpenEx(void* arg, DWORD flags, FT_HANDLE
 
 FAKE_EXPORT FT_STATUS FAKE_D2XX_CALL FT_Close(FT_HANDLE handle) {
     Note("FT_Close");
-    FakeDevice* device = DeviceOf(handle);
+    FakeDevice* device = DeviceOf(handle, true);
     if (!device) {
         return 1;
     }

@@ -4,6 +4,7 @@
 //   farb-inspect cancel  <exe> <log folder>
 //   farb-inspect session <exe> <log folder> <dpi> binary|text [Wine's relay trace of <exe>]
 //   farb-inspect demo    <exe> <log folder>
+//   farb-inspect speech  <exe> <log folder>
 
 #include <windows.h>
 
@@ -24,6 +25,7 @@
 #include "ListRules.h"
 #include "ResourceIds.h"
 #include "Search.h"
+#include "Speech.h"
 #include "TreatmentControl.h"
 #include "TreatmentTips.h"
 #include "Version.h"
@@ -494,11 +496,15 @@ int main(int argc, char** argv) {
     farb::BecomeDpiAware();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: farb-inspect cancel|session|demo exe logfolder [dpi lamp]\n");
+        std::fprintf(stderr,
+                     "usage: farb-inspect cancel|session|demo|speech exe logfolder [dpi lamp]\n");
         return 2;
     }
     const std::string& exe = args[1];
     const std::string log = args[2] + "\\first.log";
+    // While this file exists the fake lamp's cable is pulled.
+    const std::string unplugged = args[2] + "\\unplugged";
+    SetEnvironmentVariableA("FAKE_D2XX_UNPLUGGED", unplugged.c_str());
     const PROCESS_INFORMATION first = Start(exe, log);
     if (args[0] == "cancel") {
         AnswerNotice(false);
@@ -512,6 +518,16 @@ int main(int argc, char** argv) {
         CheckDemo(main, first);
         PostMessageW(main, WM_CLOSE, 0, 0);
         Check(WaitForExit(first, 0), "closing the main window ends the demo");
+        return Failures() ? 1 : 0;
+    }
+    if (args[0] == "speech") {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        HWND main = AnswerNotice(true);
+        if (main) {
+            CheckSpokenTreatment(main, unplugged);
+            PostMessageW(main, WM_CLOSE, 0, 0);
+        }
+        Check(WaitForExit(first, 0), "closing the window ends the program");
         return Failures() ? 1 : 0;
     }
     const int dpi = args.size() > 3 ? std::stoi(args[3]) : kDesignDpi;

@@ -183,4 +183,20 @@ inline void TypeKey(WORD key, bool release) {
     SendInput(1, &input, sizeof input);
 }
 
+// A key pressed on one control and released on the next, as Tab is.
+inline bool TabTo(HWND main, HWND next, WORD modifier = 0) {
+    for (const WORD key : {modifier, WORD{VK_TAB}}) {
+        if (key) {
+            TypeKey(key, false);
+        }
+    }
+    const bool moved = Eventually([&] { return Focus(main) == next; });
+    for (const WORD key : {WORD{VK_TAB}, modifier}) {
+        if (key) {
+            TypeKey(key, true);
+        }
+    }
+    return moved;
+}
+
 }  // namespace farb::inspect

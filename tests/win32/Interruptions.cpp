@@ -61,22 +61,6 @@ bool StartRunning(HWND main) {
     return Shows(main, ControlId::Label1, kStatusRemaining);
 }
 
-// A key pressed on one control and released on the next, as Tab is.
-bool TabTo(HWND main, HWND next, WORD modifier = 0) {
-    for (const WORD key : {modifier, WORD{VK_TAB}}) {
-        if (key) {
-            TypeKey(key, false);
-        }
-    }
-    const bool moved = Eventually([&] { return Focus(main) == next; });
-    for (const WORD key : {WORD{VK_TAB}, modifier}) {
-        if (key) {
-            TypeKey(key, true);
-        }
-    }
-    return moved;
-}
-
 std::pair<LRESULT, LRESULT> ChoiceOf(HWND main) {
     return {Send(Child(main, ControlId::lbh), LB_GETCURSEL),
             Send(Child(main, ControlId::lbg), LB_GETCURSEL)};

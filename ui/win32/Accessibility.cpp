@@ -69,6 +69,13 @@ void AnnounceInLiveRegion(HWND control, std::string_view text, bool assertive) {
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
+void TellSelectedItem(HWND list) {
+    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    if (selected >= 0 && GetFocus() == list) {
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, list, OBJID_CLIENT, static_cast<LONG>(selected) + 1);
+    }
+}
+
 void ClearLiveRegion(HWND control) {
     if (IAccPropServices* services = Services()) {
         MSAAPROPID property = kLiveSettingProperty;

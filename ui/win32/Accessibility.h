@@ -16,6 +16,9 @@ void DescribeForAssistiveTechnology(HWND control, LONG child, std::string_view d
 // moving: the text becomes its name, marked as a live region, polite or assertive, and the
 // change is raised as a live-region event, which NVDA and Narrator speak.
 void AnnounceInLiveRegion(HWND control, std::string_view text, bool assertive);
+// Tells a screen reader that the selected item of `list` has the focus, where the list has it
+// and an item is selected: Windows' own list does so on its native navigation, Wine's never.
+void TellSelectedItem(HWND list);
 // Undoes what the live region set on `control`; for its WM_DESTROY.
 void ClearLiveRegion(HWND control);
 

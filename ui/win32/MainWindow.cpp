@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <chrono>
+#include <string_view>
 #include <utility>
 
 #include "Accessibility.h"
@@ -23,6 +24,8 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIP
 // The form's activation runs from the message loop, after the window is shown: without a window
 // manager (a bare X server under Wine) the window may never become active.
 constexpr UINT kActivateMessage = WM_APP + 1;
+// The live region's name until the first announcement replaces it.
+constexpr std::string_view kLiveRegionName = "Meldungen";
 // A dropped-down list the status box never shows, but Windows wants a size for it.
 constexpr int kComboListRows = 6;
 
@@ -100,10 +103,11 @@ MainWindow::MainWindow(HINSTANCE instance, LampLink& lampLink, Edition edition)
     }
     artwork_.Render(instance_, dpi_);
     CreateControls();
-    // No size: nothing to see or click, yet a name for the screen reader.
-    liveRegion_ =
-        CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, window_,
-                        reinterpret_cast<HMENU>(IDC_LIVE_REGION), instance_, nullptr);
+    // No size: nothing to see or click, yet a name for the screen reader, which reads the last
+    // announcement there and, before the first, what it is.
+    liveRegion_ = CreateWindowExW(0, L"STATIC", WideFromCoreText(kLiveRegionName).c_str(),
+                                  WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, window_,
+                                  reinterpret_cast<HMENU>(IDC_LIVE_REGION), instance_, nullptr);
     FitFrame();
     form_ = std::make_unique<TForm1>(*this, lampLink);
 }

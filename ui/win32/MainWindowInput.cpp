@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "Accessibility.h"
 #include "CoreText.h"
 #include "InputMapping.h"
 
@@ -15,6 +16,10 @@ namespace {
 bool IsRepeat(LPARAM lParam) {
     return (lParam & (1 << 30)) != 0;
 }
+
+// Posted to a list that gained the focus: the system tells the list's focus only once
+// WM_SETFOCUS has returned, and the item's must follow it.
+constexpr UINT kTellItemMessage = WM_APP + 2;
 
 }  // namespace
 
@@ -79,6 +84,12 @@ LRESULT MainWindow::OnListMessage(ControlId list, UINT message, WPARAM wParam, L
         case WM_SYSKEYUP:
             form.KeyUp(list, static_cast<int>(wParam));
             break;
+        case WM_SETFOCUS:
+            PostMessageW(box, kTellItemMessage, 0, 0);
+            break;
+        case kTellItemMessage:
+            TellSelectedItem(box);
+            return 0;
         case WM_KILLFOCUS:
             form.Exit(list);
             break;

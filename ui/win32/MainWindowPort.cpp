@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "Accessibility.h"
 #include "CoreText.h"
 #include "Dialogs.h"
 #include "Dpi.h"
@@ -37,8 +38,17 @@ void MainWindow::SetItems(ControlId control, const std::vector<std::string>& ite
 }
 
 void MainWindow::SetSelection(ControlId control, int index) {
-    const bool list = Control(control).kind == ControlKind::ListBox;
-    SendMessageW(Of(control), list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    HWND box = Of(control);
+    if (Control(control).kind != ControlKind::ListBox) {
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        return;
+    }
+    const bool moved = SendMessageW(box, LB_GETCURSEL, 0, 0) != index;
+    SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // The native navigation, which the form replaces, would tell it.
+    if (moved) {
+        TellSelectedItem(box);
+    }
 }
 
 void MainWindow::SetToolTip(ControlId control, const std::string& text) {
