@@ -60,6 +60,8 @@ inline constexpr std::string_view kSpokenReady = "bereit";
 inline constexpr std::string_view kSpokenRunning = "l\xE4uft";
 inline constexpr std::string_view kSpokenPaused = "Pause";
 inline constexpr std::string_view kSpokenFinished = "beendet";
+// The name of the place the announcements are read from, until the first one replaces it.
+inline constexpr std::string_view kLiveRegionName = "Meldungen";
 // The key that asks for the state, named at the end of the time text's tooltip.
 inline constexpr std::string_view kStateKeyHint = " \xB7 F2 sagt den Stand an";
 

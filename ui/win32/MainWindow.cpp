@@ -4,7 +4,6 @@
 #include <windowsx.h>
 
 #include <chrono>
-#include <string_view>
 #include <utility>
 
 #include "Accessibility.h"
@@ -24,8 +23,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIP
 // The form's activation runs from the message loop, after the window is shown: without a window
 // manager (a bare X server under Wine) the window may never become active.
 constexpr UINT kActivateMessage = WM_APP + 1;
-// The live region's name until the first announcement replaces it.
-constexpr std::string_view kLiveRegionName = "Meldungen";
 // A dropped-down list the status box never shows, but Windows wants a size for it.
 constexpr int kComboListRows = 6;
 
