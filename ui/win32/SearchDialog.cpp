@@ -14,6 +14,8 @@ namespace farb {
 namespace {
 
 struct Search {
+    explicit Search(SearchChoice::Finder find) : choice(std::move(find)) {}
+
     SearchChoice choice;
     HWND tip = nullptr;
     int tippedItem = -1;
@@ -185,7 +187,7 @@ INT_PTR CALLBACK SearchProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 int AskForProgramme(HWND owner, ProgrammeFinderFunction find) {
-    Search search{SearchChoice(std::move(find))};
+    Search search(std::move(find));
     const INT_PTR chosen =
         DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SEARCH), owner,
                         SearchProcedure, reinterpret_cast<LPARAM>(&search));
