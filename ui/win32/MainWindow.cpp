@@ -305,13 +305,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_COMMAND:
-            // Enter and Escape come here as IDOK and IDCANCEL from the dialog keys; they do
-            // nothing.
-            if (LOWORD(wParam) == IDM_SEARCH && form_) {
-                form_->SearchShortcut();
-            } else if (LOWORD(wParam) == IDM_STATE && form_) {
-                form_->StateShortcut();
-            }
+            OnCommand(LOWORD(wParam));
             return 0;
         case WM_DPICHANGED:
             LayOut(HIWORD(wParam));
@@ -331,6 +325,19 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// The accelerators' commands. Enter and Escape come here as IDOK and IDCANCEL from the dialog
+// keys; they do nothing.
+void MainWindow::OnCommand(WORD command) {
+    if (!form_) {
+        return;
+    }
+    if (command == IDM_SEARCH) {
+        form_->SearchShortcut();
+    } else if (command == IDM_STATE) {
+        form_->StateShortcut();
+    }
 }
 
 void MainWindow::OnTimer(WPARAM timer) {

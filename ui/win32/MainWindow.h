@@ -85,6 +85,7 @@ class MainWindow : public FormFrontEnd {
     // The frame around the client area at the window's resolution: centred in the work area at
     // creation, at the place Windows suggests after a change of resolution.
     void FitFrame(const RECT* suggested = nullptr);
+    void OnCommand(WORD command);
     void OnTimer(WPARAM timer);
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawLabel(const DRAWITEMSTRUCT& item, const ControlLayout& entry);
