@@ -5,6 +5,7 @@
 //   farb-inspect session <exe> <log folder> <dpi> binary|text [Wine's relay trace of <exe>]
 //   farb-inspect demo    <exe> <log folder>
 //   farb-inspect speech  <exe> <log folder>
+//   farb-inspect conformance <exe> <log folder> [dpi]
 
 #include <windows.h>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "CategoryList.h"
+#include "Conformance.h"
 #include "ControlTable.h"
 #include "CoreText.h"
 #include "Dpi.h"
@@ -488,6 +490,25 @@ void CheckDemoMarked(HWND main) {
           "the header shows the demo's mark (" + std::to_string(letterPixels) + " letter pixels)");
 }
 
+// Each scenario against a program started afresh, with a log of its own.
+void CheckScenarios(const std::string& exe, const std::string& logFolder, int dpi) {
+    for (const conformance::Scenario& scenario : conformance::Scenarios()) {
+        const std::string log = logFolder + "\\" + scenario.name + ".log";
+        const PROCESS_INFORMATION program = Start(exe, log);
+        HWND main = AnswerNotice(true);
+        if (!main) {
+            TerminateProcess(program.hProcess, 1);
+            WaitForExit(program, 1);
+            continue;
+        }
+        Check(Eventually([&] { return Narrow(Text(Child(main, ControlId::ComboBox1))) == "USB"; }),
+              "the status box finds the lamp");
+        CheckScenario(main, log, dpi, scenario);
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        Check(WaitForExit(program, 0), "closing the window ends the program");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -497,7 +518,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() < 3) {
         std::fprintf(stderr,
-                     "usage: farb-inspect cancel|session|demo|speech exe logfolder [dpi lamp]\n");
+                     "usage: farb-inspect cancel|session|demo|speech|conformance exe logfolder "
+                     "[dpi lamp]\n");
         return 2;
     }
     const std::string& exe = args[1];
@@ -505,6 +527,10 @@ int main(int argc, char** argv) {
     // While this file exists the fake lamp's cable is pulled.
     const std::string unplugged = args[2] + "\\unplugged";
     SetEnvironmentVariableA("FAKE_D2XX_UNPLUGGED", unplugged.c_str());
+    if (args[0] == "conformance") {
+        CheckScenarios(exe, args[2], args.size() > 3 ? std::stoi(args[3]) : kDesignDpi);
+        return Failures() ? 1 : 0;
+    }
     const PROCESS_INFORMATION first = Start(exe, log);
     if (args[0] == "cancel") {
         AnswerNotice(false);
