@@ -160,21 +160,15 @@ void CheckColours(HWND main, int dpi) {
           "the category list's background colour");
 }
 
-void CheckStartState(HWND main) {
-    HWND lbh = Child(main, ControlId::lbh);
-    HWND lbg = Child(main, ControlId::lbg);
+// What else the window shows as it opens the conformance scenarios check.
+void CheckCategories(HWND main) {
     LineFields fields;
     std::vector<std::wstring> categories;
     for (const std::string& name : FillCategoryList(ShippedCatalogue(), fields)) {
         categories.push_back(Wide(name));
     }
-    Check(categories.size() == 16 && Items(lbh) == categories, "the 16 categories");
-    Check(Send(lbh, LB_GETCURSEL) == 0, "the first category is selected");
-    Check(Items(lbg).size() == 16 && Send(lbg, LB_GETCURSEL) == LB_ERR,
-          "its 16 programmes, none selected");
-    Check(Text(Child(main, ControlId::lt)).empty() &&
-              Text(Child(main, ControlId::Label1)) == Wide(kStatusChoose),
-          "no time, asked to choose");
+    Check(categories.size() == 16 && Items(Child(main, ControlId::lbh)) == categories,
+          "the 16 categories");
 }
 
 void ChooseWithKeys(HWND main) {
@@ -183,11 +177,9 @@ void ChooseWithKeys(HWND main) {
     Check(Eventually([&] { return Focus(main) == lbh; }), "the categories have the focus");
     PostMessageW(lbh, WM_KEYDOWN, VK_TAB, 1);
     Check(Eventually([&] { return Focus(main) == lbg; }), "Tab moves it to the programmes");
+    // Tab released here and Down choose the first programme, as the conformance scenarios check.
     PostMessageW(lbg, WM_KEYUP, VK_TAB, 1 | 3u << 30);
     Key(lbg, VK_DOWN);
-    Check(Shows(main, ControlId::lt, "19:00") && Send(lbg, LB_GETCURSEL) == 0,
-          "Down chooses the first programme");
-    Check(Send(lbh, LB_GETCURSEL) == 0, "the category stays");
 
     // Typed for real, so that Windows' own translation makes the character.
     std::vector<std::string> names;
@@ -271,9 +263,6 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
     std::size_t since = ReadFile(log).size();
     const int itemHeight = ScaledToDpi(Control(ControlId::lbg).itemHeight, dpi);
     Press(lbg, 20, itemHeight / 2);
-    Check(Shows(main, ControlId::lt, "19:00") && Shows(main, ControlId::Label1, kStatusDuration),
-          "programme 0 chosen: 19:00, Behandlungsdauer");
-    Check(Send(lbg, LB_GETCURSEL) == 0, "programme 0 selected");
     // A native list would drag its selection along under the held button.
     PostMessageW(lbg, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, itemHeight / 2));
     PostMessageW(lbg, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, itemHeight * 7 / 2));
@@ -285,7 +274,9 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
     Press(lbg, 20, area.height - 4);
     Check(Shows(main, ControlId::lt, "19:00") && Send(lbg, LB_GETCURSEL) == 0,
           "a press beside the items leaves the selection");
-    Check(SentSince(log, since, off), "the lamp is switched off: " + WriteLine(off));
+    if (!binary) {  // the binary lamp's off command: in the conformance scenarios
+        Check(SentSince(log, since, off), "the lamp is switched off: " + WriteLine(off));
+    }
 
     since = ReadFile(log).size();
     PressCentre(Child(main, ControlId::Shape1));
@@ -327,11 +318,8 @@ void ChooseStartPauseStop(HWND main, const std::string& log, bool binary, int dp
     // What a screen reader's "press" sends.
     Send(Child(main, ControlId::Shape3), BM_CLICK);
     Check(Shows(main, ControlId::Label1, kStatusPause), "Pause, pressed as a button");
-    since = ReadFile(log).size();
+    // Stop, whose texts and off command the conformance scenarios check.
     PressCentre(Child(main, ControlId::Shape2));
-    Check(Shows(main, ControlId::lt, "19:00") && Shows(main, ControlId::Label1, kStatusDuration),
-          "Stop: 19:00, Behandlungsdauer");
-    Check(SentSince(log, since, off), "Stop switches the lamp off");
 
     PostMessageW(Child(main, ControlId::Shape1), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     Check(Eventually([&] { return IsWindowVisible(Child(main, ControlId::LStart)) != 0; }),
@@ -565,7 +553,7 @@ int main(int argc, char** argv) {
     CheckLayout(main, dpi);
     CheckVersion(exe, L"Farbprogramm", L"farbprogramm.exe");
     CheckColours(main, dpi);
-    CheckStartState(main);
+    CheckCategories(main);
     if (dpi != kDesignDpi) {
         ChooseWithKeys(main);
         CheckStrayKeys(main, log);
