@@ -3,7 +3,7 @@
 # notice, the layout at 96 and 144 dpi, a treatment's first minute on a binary and on a text
 # lamp, a choice by keyboard, the second start and close, a sleep and the session's end during a
 # treatment, keys that must not end one, what a screen reader outside the program hears of a
-# treatment driven by keys, all checked by farb-inspect.
+# treatment driven by keys, and the conformance scenarios, all checked by farb-inspect.
 #   window_test.sh farbprogramm.exe farb-inspect.exe ftd2xx.dll
 set -euo pipefail
 session=$(mktemp -d)
@@ -32,6 +32,7 @@ WINEDEBUG=-all,+relay,fixme+explorerframe run session 96 binary \
 "$WINE" reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 </dev/null
 FAKE_D2XX_DEVICES="Luma-Glanz,LG0001,V1.0" run session 96 text
 run speech
+run conformance 96
 
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f \
     >/dev/null 2>&1 </dev/null
