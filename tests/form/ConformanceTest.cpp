@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ranges>
 #include <string>
 #include <vector>
 
@@ -64,11 +63,13 @@ class RecordedWindow : public WindowUnderTest {
 
   private:
     ControlId TopmostAt(int x, int y) const {
-        for (const ControlLayout& entry : Controls() | std::views::reverse) {
-            const bool hover = entry.id == ControlId::LStart || entry.id == ControlId::LPAUSE ||
-                               entry.id == ControlId::LSTOp;
-            if (entry.rect.Contains(x, y) && !(hover && !frontEnd_.Visible(entry.id))) {
-                return entry.id;
+        // Later controls lie on top. (clang 14 cannot reverse a span with libstdc++ 12's views.)
+        const auto controls = Controls();
+        for (auto entry = controls.rbegin(); entry != controls.rend(); ++entry) {
+            const bool hover = entry->id == ControlId::LStart || entry->id == ControlId::LPAUSE ||
+                               entry->id == ControlId::LSTOp;
+            if (entry->rect.Contains(x, y) && !(hover && !frontEnd_.Visible(entry->id))) {
+                return entry->id;
             }
         }
         return ControlId::Image1;
