@@ -3,6 +3,7 @@
 #include "ColourCode.h"
 #include "CountdownText.h"
 #include "FormTexts.h"
+#include "TreatmentTips.h"
 
 namespace farb {
 namespace {
@@ -12,23 +13,12 @@ bool Underway(TreatmentState state) {
            state == TreatmentState::Ended;
 }
 
-std::string Minutes(std::int64_t minutes) {
-    return std::to_string(minutes) + " Min.";
-}
-
-// The colour runs of a schedule: a run is the minutes in a row that share one colour.
+// Where the colour lit at `minute` began: a run is the minutes in a row that share one colour.
 int RunStart(const MinuteSchedule& schedule, int minute) {
     while (minute > 0 && schedule[minute - 1] == schedule[minute]) {
         --minute;
     }
     return minute;
-}
-
-int RunEnd(const MinuteSchedule& schedule, int minute) {
-    while (minute < std::ssize(schedule) - 1 && schedule[minute + 1] == schedule[minute]) {
-        ++minute;
-    }
-    return minute + 1;
 }
 
 std::string_view ColourName(const MinuteSchedule& schedule, int minute) {
@@ -48,19 +38,19 @@ std::string NewColour(const HeardState& heard, const ProgrammeNames& programmes)
     const MinuteSchedule schedule = ExpandSteps(programmes.steps, heard.programme);
     const int start = heard.colourRun;
     return "jetzt " + std::string(ColourName(schedule, start)) + ", " +
-           Minutes(RunEnd(schedule, start) - start) + ", noch " + Remaining(heard);
+           MinutesText(EndOfRun(schedule, start) - start) + ", noch " + Remaining(heard);
 }
 
 // "jetzt rot, danach orange 5 Min." or "jetzt rot, danach Ende".
 std::string ColoursNowAndNext(const HeardState& heard, const ProgrammeNames& programmes) {
     const MinuteSchedule schedule = ExpandSteps(programmes.steps, heard.programme);
-    const int next = RunEnd(schedule, heard.colourRun);
+    const int next = EndOfRun(schedule, heard.colourRun);
     std::string text = "jetzt " + std::string(ColourName(schedule, heard.colourRun)) + ", danach ";
     if (next >= std::ssize(schedule) || schedule[next] == kColourOff) {
         return text + "Ende";
     }
     return text + std::string(ColourName(schedule, next)) + " " +
-           Minutes(RunEnd(schedule, next) - next);
+           MinutesText(EndOfRun(schedule, next) - next);
 }
 
 std::optional<Announcement> TreatmentNews(const HeardState& before, const HeardState& after,
@@ -69,7 +59,7 @@ std::optional<Announcement> TreatmentNews(const HeardState& before, const HeardS
     if (after.programme != before.programme && after.state == TreatmentState::Ready &&
         programmes.Holds(after.programme)) {
         const std::string chosen = Name(programmes, after.programme) + ", " +
-                                   Minutes(programmes.steps.ProgramTotals(after.programme));
+                                   MinutesText(programmes.steps.ProgramTotals(after.programme));
         return Announcement{wasUnderway ? std::string(kSpokenStopped) + ". " + chosen : chosen};
     }
     if (!programmes.Holds(after.programme)) {

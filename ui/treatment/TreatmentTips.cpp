@@ -9,11 +9,12 @@ namespace {
 constexpr std::string_view kStepSeparator = " \xB7 ";
 constexpr std::string_view kTotalSeparator = " \x97 ";
 
-std::string Minutes(std::int64_t minutes) {
+}  // namespace
+
+std::string MinutesText(std::int64_t minutes) {
     return std::to_string(minutes) + " Min.";
 }
 
-// The first minute from `start` on whose colour differs from that of `start`.
 int EndOfRun(const MinuteSchedule& schedule, int start) {
     int end = start;
     while (end < std::ssize(schedule) && schedule[end] == schedule[start]) {
@@ -21,8 +22,6 @@ int EndOfRun(const MinuteSchedule& schedule, int start) {
     }
     return end;
 }
-
-}  // namespace
 
 std::string ProgrammeStepsText(const ProgramStepTable& steps, int row) {
     if (row < 0 || row >= steps.ProgramCount()) {
@@ -34,9 +33,9 @@ std::string ProgrammeStepsText(const ProgramStepTable& steps, int row) {
         if (step > 1) {
             text += kStepSeparator;
         }
-        text += std::string(GermanColourName(current.colour)) + ' ' + Minutes(current.minutes);
+        text += std::string(GermanColourName(current.colour)) + ' ' + MinutesText(current.minutes);
     }
-    return text + std::string(kTotalSeparator) + Minutes(steps.ProgramTotals(row));
+    return text + std::string(kTotalSeparator) + MinutesText(steps.ProgramTotals(row));
 }
 
 std::string CountdownTipText(const TreatmentControl& treatment, int row) {
@@ -66,7 +65,7 @@ std::string CountdownTipText(const TreatmentControl& treatment, int row) {
         return text + "Ende";
     }
     return text + std::string(GermanColourName(schedule[nextStart])) + ", " +
-           Minutes(EndOfRun(schedule, nextStart) - nextStart);
+           MinutesText(EndOfRun(schedule, nextStart) - nextStart);
 }
 
 }  // namespace farb

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "ProgramStepTable.h"
@@ -16,5 +17,11 @@ std::string ProgrammeStepsText(const ProgramStepTable& steps, int row);
 // "jetzt gr\xFCn, noch 2:13 \xB7 danach gelb, 3 Min."; "Programm beendet" once the count is 0.
 // Empty unless a treatment runs or is paused.
 std::string CountdownTipText(const TreatmentControl& treatment, int row);
+
+// "5 Min."
+std::string MinutesText(std::int64_t minutes);
+// The first minute from `start` on whose colour differs from that of `start`: where the colour
+// lit at `start` ends.
+int EndOfRun(const MinuteSchedule& schedule, int start);
 
 }  // namespace farb
